@@ -1,0 +1,97 @@
+#include "Startup.h"
+
+#include "IktoSI.h"
+#include "MenuBar1.h"
+#include "converter/Window1.h"
+
+#include <array>
+
+namespace {
+
+// The program's classes in the order they are registered, after the framework's.
+const std::array<const ClassRecord& (*)(), 2> kProgramClasses { {
+    &IktoSIClass,
+    &Window1Class,
+} };
+
+} // namespace
+
+void _Initialize()
+{
+    for (const ClassRecord* record : FrameworkClasses())
+        RuntimeRegisterClass(*record);
+    for (auto record : kProgramClasses)
+        RuntimeRegisterClass(record());
+    // The menu bar's record stands after the converter window's.
+    RuntimeRegisterClass(MenuBar1Class());
+}
+
+void _Finalize()
+{
+    _RuntimeReleaseModuleObjects();
+    MenuBar1::_implicitInstance__Exit();
+}
+
+std::shared_ptr<RuntimeException> _CallFunctionWithExceptionHandling(Routine routine, void* argument)
+{
+    try {
+        routine(argument);
+    } catch (const RuntimeException& exception) {
+        return exception.Clone();
+    }
+    return nullptr;
+}
+
+void _Main()
+{
+    try {
+        {
+            auto helper = RuntimeCreateDelegate<std::shared_ptr<RuntimeException>, Routine, void*>(
+                [](Object*, Routine routine, void* argument) {
+                    return _CallFunctionWithExceptionHandling(routine, argument);
+                },
+                nullptr, "( Ptr, Ptr ) as Object", 0);
+            _RuntimeSetExceptionHelper(helper);
+        }
+        {
+            auto startup = RuntimeCreateDelegate<void>(Invokers::Routine0(&_Startup), nullptr, "(  )", 0);
+            _RunFrameworkInitialization(startup);
+        }
+        _RuntimeRun();
+    } catch (const RuntimeException& exception) {
+        _UnhandledException(exception);
+    } catch (const std::exception& exception) {
+        _UnhandledException(exception);
+    }
+}
+
+void _Startup()
+{
+    _RuntimeInitExternalClasses();
+    _InitPluginEntrypoints();
+    _InitFileTypes();
+    _NewAppInstance();
+    _ApplicationAddMenuHandlers();
+    _MakeDefaultView();
+}
+
+void _InitFileTypes()
+{
+    // The program opens no documents, so it declares no file types.
+}
+
+void _NewAppInstance()
+{
+    auto app = std::dynamic_pointer_cast<IktoSI>(RuntimeNewObject(IktoSIClass()));
+    NilCheck(app, "The application object");
+    app->Constructor();
+    app->SetMenuBar(MenuBar1());
+    _RuntimeRegisterAppObject(app);
+}
+
+void _ApplicationAddMenuHandlers() { }
+
+void _MakeDefaultView()
+{
+    Window1();
+}

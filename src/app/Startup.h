@@ -1,0 +1,23 @@
+#pragma once
+
+#include "framework/Framework.h"
+
+#include <memory>
+
+// The road from the process entry to its exit status.
+
+// Registers every class with the runtime: the framework's first, then the program's.
+void _Initialize();
+// Releases the module-level shared objects at the end of a run, the menu bar last.
+void _Finalize();
+
+void _Main();
+void _Startup();
+void _InitFileTypes();
+void _NewAppInstance();
+void _ApplicationAddMenuHandlers();
+void _MakeDefaultView();
+
+// The framework's helper for calls made under exception handling: runs the
+// routine and gives back the RuntimeException it raised, or null.
+std::shared_ptr<RuntimeException> _CallFunctionWithExceptionHandling(Routine routine, void* argument);

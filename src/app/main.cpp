@@ -1,0 +1,10 @@
+#include "Startup.h"
+
+int main()
+{
+    RuntimeInit();
+    _Initialize();
+    _Main();
+    _Finalize();
+    return RuntimeExit();
+}

@@ -1,0 +1,384 @@
+#include "RectControl.h"
+
+#include "KeyText.h"
+#include "Runtime.h"
+#include "Window.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Focus that moves because the window was deactivated or a popup opened
+// stays the window's focus: such moves raise no GotFocus or LostFocus.
+bool IsWindowsOwnFocusMove(const QFocusEvent& event)
+{
+    return event.reason() != Qt::ActiveWindowFocusReason && event.reason() != Qt::PopupFocusReason;
+}
+
+template <class T> const T* As(const PropertyValue& value)
+{
+    return std::get_if<T>(&value);
+}
+
+} // namespace
+
+const char* ControlEventName(ControlEvent event)
+{
+    switch (event) {
+    case ControlEvent::Open:
+        return "Open";
+    case ControlEvent::Change:
+        return "Change";
+    case ControlEvent::Action:
+        return "Action";
+    case ControlEvent::TextChange:
+        return "TextChange";
+    case ControlEvent::GotFocus:
+        return "GotFocus";
+    case ControlEvent::LostFocus:
+        return "LostFocus";
+    case ControlEvent::KeyDown:
+        return "KeyDown";
+    case ControlEvent::KeyUp:
+        return "KeyUp";
+    case ControlEvent::MouseDown:
+        return "MouseDown";
+    }
+    return "";
+}
+
+// Turns the widget's input events into the control's events. It lives as
+// long as the control; deleting it detaches the control from its widget.
+class ControlBridge : public QObject {
+public:
+    explicit ControlBridge(RectControl& control)
+        : control_(control)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::FocusIn:
+            if (watched == control_._Widget() && IsWindowsOwnFocusMove(*static_cast<QFocusEvent*>(event)))
+                control_._RaiseFromQt(ControlEvent::GotFocus);
+            break;
+        case QEvent::FocusOut:
+            if (watched == control_._Widget() && IsWindowsOwnFocusMove(*static_cast<QFocusEvent*>(event)))
+                control_._RaiseFromQt(ControlEvent::LostFocus);
+            break;
+        case QEvent::KeyPress:
+            if (auto key = KeyTextOf(*static_cast<QKeyEvent*>(event))) {
+                EventArgs args;
+                args.key = *key;
+                return control_._RaiseFromQt(ControlEvent::KeyDown, std::move(args));
+            }
+            break;
+        case QEvent::KeyRelease: {
+            auto* keyEvent = static_cast<QKeyEvent*>(event);
+            if (keyEvent->isAutoRepeat())
+                break;
+            if (auto key = KeyTextOf(*keyEvent)) {
+                EventArgs args;
+                args.key = *key;
+                control_._RaiseFromQt(ControlEvent::KeyUp, std::move(args));
+            }
+            break;
+        }
+        case QEvent::MouseButtonPress: {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            QWidget* widget = control_._Widget();
+            QPoint at = mouse->position().toPoint();
+            if (auto* source = qobject_cast<QWidget*>(watched); source && widget && source != widget)
+                at = source->mapTo(widget, at);
+            EventArgs args;
+            args.x = at.x();
+            args.y = at.y();
+            return control_._RaiseFromQt(ControlEvent::MouseDown, std::move(args));
+        }
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    RectControl& control_;
+};
+
+struct RectControl::Impl {
+    QPointer<QWidget> widget;
+    std::unique_ptr<ControlBridge> bridge;
+};
+
+RectControl::RectControl()
+    : impl_(std::make_unique<Impl>())
+{
+}
+
+RectControl::~RectControl()
+{
+    // Detach first: nothing the widget does from now on reaches this object.
+    impl_->bridge.reset();
+}
+
+void RectControl::Constructor()
+{
+    if (impl_->widget)
+        return;
+    if (!window_)
+        throw NilObjectException("The control belongs to no window.");
+    QWidget* widget = _CreateWidget(window_->_ContentWidget());
+    impl_->widget = widget;
+    impl_->bridge = std::make_unique<ControlBridge>(*this);
+    for (QWidget* input : _InputWidgets())
+        input->installEventFilter(impl_->bridge.get());
+    _ConnectSignals(impl_->bridge.get());
+    _ApplyFont();
+    _ApplyFocusPolicy();
+    UpdateGeometry();
+    widget->setVisible(visible_);
+}
+
+QWidget* RectControl::_Widget() const noexcept
+{
+    return impl_->widget.data();
+}
+
+QObject* RectControl::_Bridge() const noexcept
+{
+    return impl_->bridge.get();
+}
+
+std::vector<QWidget*> RectControl::_InputWidgets() const
+{
+    return { _Widget() };
+}
+
+void RectControl::SetBounds(int left, int top, int width, int height)
+{
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    UpdateGeometry();
+}
+
+void RectControl::UpdateGeometry()
+{
+    QWidget* widget = _Widget();
+    if (!widget)
+        return;
+    // Positions are window coordinates, also inside a parent control.
+    int x = left_;
+    int y = top_;
+    if (parentControl_) {
+        x -= parentControl_->Left();
+        y -= parentControl_->Top();
+    }
+    widget->setGeometry(x, y, width_, height_);
+}
+
+void RectControl::SetInitialParent(const std::string& name)
+{
+    initialParent_ = name;
+    parentControl_ = nullptr;
+    if (name.empty() || !window_)
+        return;
+    RectControl* parent = window_->_ControlByName(name);
+    if (!parent || parent == this || !parent->_Widget() || !_Widget())
+        return;
+    parentControl_ = parent;
+    _Widget()->setParent(parent->_Widget());
+    UpdateGeometry();
+    _Widget()->setVisible(visible_);
+}
+
+void RectControl::_FollowResize(int dx, int dy)
+{
+    if (lockRight_) {
+        if (lockLeft_)
+            width_ += dx;
+        else
+            left_ += dx;
+    }
+    if (lockBottom_) {
+        if (lockTop_)
+            height_ += dy;
+        else
+            top_ += dy;
+    }
+    UpdateGeometry();
+}
+
+void RectControl::SetVisible(bool visible)
+{
+    visible_ = visible;
+    if (QWidget* widget = _Widget())
+        widget->setVisible(visible);
+}
+
+void RectControl::SetEnabled(bool enabled)
+{
+    enabled_ = enabled;
+    if (QWidget* widget = _Widget())
+        widget->setEnabled(enabled);
+}
+
+void RectControl::SetTextSize(float size)
+{
+    textSize_ = size;
+    _ApplyFont();
+}
+
+void RectControl::SetTextUnit(int unit)
+{
+    textUnit_ = unit;
+    _ApplyFont();
+}
+
+void RectControl::_ApplyFont()
+{
+    QWidget* widget = _Widget();
+    if (!widget)
+        return;
+    QFont font = QApplication::font();
+    // "System" is the desktop's own user-interface font.
+    if (!textFont_.empty() && textFont_ != "System" && textFont_ != "SmallSystem")
+        font.setFamily(QString::fromStdString(textFont_));
+    // Sizes are pixels of the layout; 0 keeps the desktop's size.
+    if (textSize_ > 0)
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(textSize_))));
+    font.setBold(bold_);
+    font.setItalic(italic_);
+    font.setUnderline(underline_);
+    widget->setFont(font);
+}
+
+void RectControl::_ApplyFocusPolicy()
+{
+    QWidget* widget = _Widget();
+    if (!widget)
+        return;
+    Qt::FocusPolicy policy = Qt::NoFocus;
+    // Out of the tab order a control still takes the focus with a click.
+    if (_TakesFocus())
+        policy = tabStop_ ? Qt::StrongFocus : Qt::ClickFocus;
+    widget->setFocusPolicy(policy);
+}
+
+void RectControl::Refresh(bool eraseBackground)
+{
+    QWidget* widget = _Widget();
+    if (!widget)
+        return;
+    if (eraseBackground)
+        widget->update();
+    else
+        widget->repaint();
+}
+
+void RectControl::SetFocus()
+{
+    if (QWidget* widget = _Widget())
+        widget->setFocus(Qt::OtherFocusReason);
+}
+
+void RectControl::_AddEventHandler(ControlEvent event, std::shared_ptr<EventDelegate> handler)
+{
+    handlers_.emplace_back(event, std::move(handler));
+}
+
+bool RectControl::_Raise(ControlEvent event, EventArgs args)
+{
+    args.control = this;
+    bool result = false;
+    // A copy: a handler may bind or close things while it runs.
+    const auto handlers = handlers_;
+    for (const auto& [bound, handler] : handlers)
+        if (bound == event && handler)
+            result = handler->Invoke(args) || result;
+    return result;
+}
+
+bool RectControl::_RaiseFromQt(ControlEvent event, EventArgs args)
+{
+    bool result = false;
+    // The window must outlive the handler even if the handler closes it.
+    std::shared_ptr<Object> keepWindow = window_ ? window_->weak_from_this().lock() : nullptr;
+    _DispatchEvent([&] { result = _Raise(event, std::move(args)); });
+    return result;
+}
+
+void RectControl::SetProperty(std::string_view name, const PropertyValue& value)
+{
+    if (const auto* i = As<std::int32_t>(value)) {
+        if (name == "Left")
+            left_ = *i;
+        else if (name == "Top")
+            top_ = *i;
+        else if (name == "Width")
+            width_ = *i;
+        else if (name == "Height")
+            height_ = *i;
+        else if (name == "TabIndex")
+            tabIndex_ = *i;
+        else
+            return;
+        UpdateGeometry();
+    } else if (const auto* b = As<bool>(value)) {
+        if (name == "Visible")
+            SetVisible(*b);
+        else if (name == "Enabled")
+            SetEnabled(*b);
+        else if (name == "LockLeft")
+            lockLeft_ = *b;
+        else if (name == "LockTop")
+            lockTop_ = *b;
+        else if (name == "LockRight")
+            lockRight_ = *b;
+        else if (name == "LockBottom")
+            lockBottom_ = *b;
+        else if (name == "TabStop") {
+            tabStop_ = *b;
+            _ApplyFocusPolicy();
+        } else if (name == "Bold") {
+            bold_ = *b;
+            _ApplyFont();
+        } else if (name == "Italic") {
+            italic_ = *b;
+            _ApplyFont();
+        } else if (name == "Underline") {
+            underline_ = *b;
+            _ApplyFont();
+        }
+    } else if (const auto* s = As<std::string>(value)) {
+        if (name == "Name")
+            name_ = *s;
+        else if (name == "TextFont") {
+            textFont_ = *s;
+            _ApplyFont();
+        } else if (name == "HelpTag") {
+            helpTag_ = *s;
+            if (QWidget* widget = _Widget())
+                widget->setToolTip(QString::fromStdString(*s));
+        } else if (name == "InitialParent")
+            SetInitialParent(*s);
+    }
+}
+
+void RuntimeAddEventHandler(RectControl* control, ControlEvent event, std::shared_ptr<EventDelegate> handler)
+{
+    if (!control)
+        throw NilObjectException("The control to bind does not exist.");
+    control->_AddEventHandler(event, std::move(handler));
+}
