@@ -119,6 +119,13 @@ template <const auto& Entries> consteval auto EncodePropertyList()
     return Encode<EncodedSize(Entries)>(Entries);
 }
 
+// The same for entries made by a function: EncodeList([] { return std::array { ... }; }).
+template <class MakeEntries> consteval auto EncodeList(MakeEntries)
+{
+    constexpr auto entries = MakeEntries {}();
+    return Encode<EncodedSize(entries)>(entries);
+}
+
 // A list in the reverse order of its entries: it lays an object out alike.
 template <std::size_t N> constexpr std::array<Entry, N> Reversed(const std::array<Entry, N>& entries)
 {

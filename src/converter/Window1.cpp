@@ -1,5 +1,6 @@
 #include "Window1.h"
 
+#include "Window1Controls.h"
 #include "Window1Properties.h"
 #include "app/MenuBar1.h"
 #include "app/SharedWindow.h"
@@ -85,9 +86,17 @@ void Window1::CreateControls()
     _CreateControls1();
 }
 
-void Window1::_CreateControls0() { }
+void Window1::_CreateControls0()
+{
+    for (const ControlRow& row : Window1ControlRows().first(kFirstStepControls))
+        CreateWindow1Control(*this, row);
+}
 
-void Window1::_CreateControls1() { }
+void Window1::_CreateControls1()
+{
+    for (const ControlRow& row : Window1ControlRows().subspan(kFirstStepControls))
+        CreateWindow1Control(*this, row);
+}
 
 bool Window1::Canvas1_MouseDown(::Canvas*, std::int32_t, std::int32_t)
 {

@@ -25,6 +25,9 @@ struct EventArgs {
 // alive; invoking it once the object is gone raises NilObjectException.
 class Delegate : public Object {
 public:
+    // What an event delegate runs: the handler on its object, with the event's arguments.
+    using Invoker = std::function<bool(Object*, const EventArgs&)>;
+
     Delegate(std::shared_ptr<Object> target, std::string signature, bool weak);
 
     const std::string& Signature() const noexcept { return signature_; }

@@ -1,0 +1,5 @@
+#include "app/IktoSI.h"
+
+void IktoSI::CalcEff() {}
+
+void IktoSI::FuelChoice() {}

@@ -1,0 +1,311 @@
+#include "converter/Window1Bindings.h"
+#include "support/ConverterFixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFont>
+#include <QLineEdit>
+#include <QPalette>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+enum class Kind { TextField, Label, Canvas, PopupMenu, PushButton, TextArea, BevelButton };
+
+struct Expected {
+    const char* name;
+    Kind kind;
+    int left, top, width, height;
+    int textSize;
+    int tabIndex;
+};
+
+// The window's controls as the user finds them, in the order they are made.
+const std::vector<Expected> kControls {
+    { "txtMPGUS", Kind::TextField, 431, 53, 55, 12, 11, 35 },
+    { "txtMPGUK", Kind::TextField, 431, 69, 55, 12, 11, 36 },
+    { "txtL100km", Kind::TextField, 431, 85, 55, 12, 11, 37 },
+    { "txtkmL", Kind::TextField, 431, 101, 55, 12, 11, 38 },
+    { "txtWhkm", Kind::TextField, 431, 117, 55, 12, 11, 39 },
+    { "txtBTUGalUS", Kind::TextField, 245, 53, 55, 12, 11, 21 },
+    { "lblMPGUS", Kind::Label, 327, 49, 99, 20, 11, 31 },
+    { "lblMPGUK", Kind::Label, 327, 66, 99, 20, 11, 32 },
+    { "lblL100km", Kind::Label, 303, 82, 123, 20, 11, 28 },
+    { "lblkmL", Kind::Label, 327, 98, 99, 20, 11, 33 },
+    { "lblWhkm", Kind::Label, 327, 114, 99, 20, 11, 34 },
+    { "txtWhMileUS", Kind::TextField, 431, 133, 55, 12, 11, 40 },
+    { "lblWhMileUS", Kind::Label, 313, 130, 113, 20, 11, 29 },
+    { "lblBTUGalUS", Kind::Label, 134, 50, 106, 20, 11, 13 },
+    { "txtBTUGalUK", Kind::TextField, 245, 69, 55, 12, 11, 22 },
+    { "lblBTUGalUK", Kind::Label, 134, 67, 106, 20, 11, 14 },
+    { "txtBTULiter", Kind::TextField, 245, 85, 55, 12, 11, 23 },
+    { "lblBTULiter", Kind::Label, 134, 82, 106, 20, 11, 15 },
+    { "txtkWhGalUS", Kind::TextField, 245, 101, 55, 12, 11, 24 },
+    { "lblkWhGalUS", Kind::Label, 134, 98, 106, 20, 11, 16 },
+    { "txtkWhGalUK", Kind::TextField, 245, 117, 55, 12, 11, 25 },
+    { "lblkWhGalUK", Kind::Label, 134, 114, 106, 20, 11, 17 },
+    { "txtkWhLiter", Kind::TextField, 245, 133, 55, 12, 11, 26 },
+    { "lblkWhLiter", Kind::Label, 134, 129, 106, 20, 11, 18 },
+    { "txtMPH", Kind::TextField, 63, 81, 55, 12, 11, 7 },
+    { "lblWhmile11121", Kind::Label, 18, 78, 40, 20, 11, 4 },
+    { "txtKPH", Kind::TextField, 63, 97, 55, 12, 11, 8 },
+    { "lblWhmile11131", Kind::Label, 18, 93, 40, 20, 11, 5 },
+    { "lblFuelTypeCombo", Kind::Label, 133, 34, 70, 20, 11, 12 },
+    { "Canvas1", Kind::Canvas, 4, 4, 64, 64, 0, 0 },
+    { "txtTempF", Kind::TextField, 63, 113, 55, 12, 11, 9 },
+    { "lblWhmile11132", Kind::Label, 9, 110, 49, 20, 11, 1 },
+    { "txtTempC", Kind::TextField, 63, 129, 55, 12, 11, 10 },
+    { "lblWhmile111111", Kind::Label, 9, 125, 49, 20, 11, 2 },
+    { "comboMotive", Kind::PopupMenu, 303, 36, 20, 17, 10, 27 },
+    { "txtFuelType", Kind::TextField, 208, 37, 93, 12, 10, 20 },
+    { "PBqsi", Kind::PushButton, 70, 5, 36, 18, 10, 11 },
+    { "TextArea1", Kind::TextArea, 6, 161, 494, 483, 11, 3 },
+    { "PBViewFuel", Kind::PushButton, 191, 7, 132, 18, 10, 19 },
+    { "BevCalc", Kind::BevelButton, 59, 61, 62, 16, 10, 6 },
+    { "BevCalcOrange", Kind::BevelButton, 427, 32, 62, 16, 10, 42 },
+};
+
+bool IsOfKind(RectControl* control, Kind kind)
+{
+    switch (kind) {
+    case Kind::TextField:
+        return dynamic_cast<TextField*>(control);
+    case Kind::Label:
+        return dynamic_cast<Label*>(control);
+    case Kind::Canvas:
+        return dynamic_cast<Canvas*>(control);
+    case Kind::PopupMenu:
+        return dynamic_cast<PopupMenu*>(control);
+    case Kind::PushButton:
+        return dynamic_cast<PushButton*>(control);
+    case Kind::TextArea:
+        return dynamic_cast<TextArea*>(control);
+    case Kind::BevelButton:
+        return dynamic_cast<BevelButton*>(control);
+    }
+    return false;
+}
+
+using ConverterControls = ConverterFixture;
+
+TEST_F(ConverterControls, HoldsTheFortyOneControlsAtTheirRectangles)
+{
+    const auto& controls = window->_Controls();
+    ASSERT_EQ(controls.size(), kControls.size());
+    std::vector<int> tabIndices;
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        const Expected& expected = kControls[i];
+        SCOPED_TRACE(expected.name);
+        RectControl* control = controls[i].get();
+        EXPECT_EQ(control->Name(), expected.name);
+        EXPECT_EQ(window->_ControlByName(expected.name), control);
+        EXPECT_TRUE(IsOfKind(control, expected.kind));
+        EXPECT_EQ(control->_Widget()->geometry(), QRect(expected.left, expected.top, expected.width, expected.height));
+        EXPECT_EQ(control->_Widget()->font().pixelSize(), expected.textSize > 0 ? expected.textSize : -1);
+        EXPECT_EQ(control->TabIndex(), expected.tabIndex);
+        tabIndices.push_back(expected.tabIndex);
+    }
+    std::sort(tabIndices.begin(), tabIndices.end());
+    std::vector<int> used;
+    for (int i = 0; i <= 42; ++i)
+        if (i != 30 && i != 41)
+            used.push_back(i);
+    EXPECT_EQ(tabIndices, used);
+}
+
+TEST_F(ConverterControls, AccessorsReturnTheRegisteredControls)
+{
+    const std::vector<std::pair<const char*, RectControl*>> accessors {
+        { "txtMPGUS", window->txtMPGUS() },
+        { "txtMPGUK", window->txtMPGUK() },
+        { "txtL100km", window->txtL100km() },
+        { "txtkmL", window->txtkmL() },
+        { "txtWhkm", window->txtWhkm() },
+        { "txtBTUGalUS", window->txtBTUGalUS() },
+        { "lblMPGUS", window->lblMPGUS() },
+        { "lblMPGUK", window->lblMPGUK() },
+        { "lblL100km", window->lblL100km() },
+        { "lblkmL", window->lblkmL() },
+        { "lblWhkm", window->lblWhkm() },
+        { "txtWhMileUS", window->txtWhMileUS() },
+        { "lblWhMileUS", window->lblWhMileUS() },
+        { "lblBTUGalUS", window->lblBTUGalUS() },
+        { "txtBTUGalUK", window->txtBTUGalUK() },
+        { "lblBTUGalUK", window->lblBTUGalUK() },
+        { "txtBTULiter", window->txtBTULiter() },
+        { "lblBTULiter", window->lblBTULiter() },
+        { "txtkWhGalUS", window->txtkWhGalUS() },
+        { "lblkWhGalUS", window->lblkWhGalUS() },
+        { "txtkWhGalUK", window->txtkWhGalUK() },
+        { "lblkWhGalUK", window->lblkWhGalUK() },
+        { "txtkWhLiter", window->txtkWhLiter() },
+        { "lblkWhLiter", window->lblkWhLiter() },
+        { "txtMPH", window->txtMPH() },
+        { "lblWhmile11121", window->lblWhmile11121() },
+        { "txtKPH", window->txtKPH() },
+        { "lblWhmile11131", window->lblWhmile11131() },
+        { "lblFuelTypeCombo", window->lblFuelTypeCombo() },
+        { "Canvas1", window->Canvas1() },
+        { "txtTempF", window->txtTempF() },
+        { "lblWhmile11132", window->lblWhmile11132() },
+        { "txtTempC", window->txtTempC() },
+        { "lblWhmile111111", window->lblWhmile111111() },
+        { "comboMotive", window->comboMotive() },
+        { "txtFuelType", window->txtFuelType() },
+        { "PBqsi", window->PBqsi() },
+        { "TextArea1", window->TextArea1() },
+        { "PBViewFuel", window->PBViewFuel() },
+        { "BevCalc", window->BevCalc() },
+        { "BevCalcOrange", window->BevCalcOrange() },
+    };
+    ASSERT_EQ(accessors.size(), 41u);
+    for (const auto& [name, control] : accessors) {
+        ASSERT_NE(control, nullptr) << name;
+        EXPECT_EQ(control, window->_ControlByName(name)) << name;
+    }
+    EXPECT_EQ(window->txtKPH(), window->txtKPH());
+}
+
+TEST_F(ConverterControls, ColoursAndTextsAreTheLayouts)
+{
+    struct Colours {
+        TextField* field;
+        std::uint32_t back;
+        bool readOnly;
+    };
+    const std::vector<Colours> fields { { window->txtMPGUS(), 0xFF9D00, false },
+        { window->txtWhMileUS(), 0xFF9D00, false }, { window->txtBTUGalUS(), 0xFFFF00, true },
+        { window->txtkWhLiter(), 0xFFFF00, true }, { window->txtMPH(), 0x00FF00, false },
+        { window->txtKPH(), 0x00FF00, false }, { window->txtTempF(), 0xFFFFFF, false },
+        { window->txtTempC(), 0xFFFFFF, false }, { window->txtFuelType(), 0xFFFF00, true } };
+    for (const Colours& c : fields) {
+        SCOPED_TRACE(c.field->Name());
+        EXPECT_EQ(c.field->BackColor(), c.back);
+        EXPECT_EQ(c.field->_Widget()->palette().color(QPalette::Base).rgb() & 0xFFFFFF, c.back);
+        EXPECT_EQ(c.field->ReadOnly(), c.readOnly);
+        EXPECT_EQ(c.field->Text(), "");
+    }
+    EXPECT_EQ(window->lblWhmile11132()->Text(), "Temp °F");
+    EXPECT_EQ(window->lblWhmile11132()->TextColor(), 0xFFFFFFu);
+    EXPECT_EQ(window->lblWhmile11121()->TextColor(), 0x00FF00u);
+    EXPECT_EQ(window->lblkWhLiter()->TextColor(), 0xFFFF00u);
+    EXPECT_TRUE(window->lblFuelTypeCombo()->_Widget()->font().bold());
+    EXPECT_EQ(window->BevCalc()->Caption(), "Calc");
+    EXPECT_EQ(window->PBViewFuel()->Caption(), "See Fuel Info Detail");
+    EXPECT_EQ(window->PBqsi()->Caption(), "Info");
+    EXPECT_FALSE(window->TextArea1()->Visible());
+    EXPECT_EQ(window->comboMotive()->Text(), "");
+    EXPECT_EQ(window->comboMotive()->HelpTag(), "Select a Motive Type");
+}
+
+TEST_F(ConverterControls, TabMovesThroughTheEditableFieldsAndTheFuelMenu)
+{
+    Widgets::Focus(window->txtMPH());
+    std::vector<std::string> visited { window->Focus()->Name() };
+    for (int i = 0; i < 12; ++i) {
+        Widgets::KeyToFocus(Qt::Key_Tab);
+        ASSERT_NE(window->Focus(), nullptr);
+        visited.push_back(window->Focus()->Name());
+    }
+    EXPECT_EQ(visited,
+        (std::vector<std::string> { "txtMPH", "txtKPH", "txtTempF", "txtTempC", "comboMotive", "txtMPGUS", "txtMPGUK",
+            "txtL100km", "txtkmL", "txtWhkm", "txtWhMileUS", "txtMPH", "txtKPH" }));
+}
+
+TEST_F(ConverterControls, ReadOnlyFieldsTakeAClickAndCopyThroughTheEditMenu)
+{
+    window->txtBTUGalUS()->SetText("115400");
+    Widgets::Click(window->txtBTUGalUS());
+    EXPECT_EQ(window->Focus(), window->txtBTUGalUS());
+    EXPECT_FALSE(window->EditPaste()->_IsEnabledFor(window.get()));
+    ASSERT_TRUE(Application::_HandleMenuCommand(window.get(), *window->EditSelectAll()));
+    EXPECT_TRUE(window->EditCopy()->_IsEnabledFor(window.get()));
+    ASSERT_TRUE(Application::_HandleMenuCommand(window.get(), *window->EditCopy()));
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "115400");
+}
+
+// What each control is bound to, in binding order: event and signature text.
+const std::vector<std::tuple<const char*, ControlEvent, const char*>> kBindings {
+    { "txtMPGUS", ControlEvent::TextChange, "( TextField )" },
+    { "txtMPGUS", ControlEvent::GotFocus, "( TextField )" },
+    { "txtMPGUS", ControlEvent::LostFocus, "( TextField )" },
+    { "txtMPGUS", ControlEvent::KeyDown, "( TextField, String ) as Boolean" },
+    { "txtMPGUK", ControlEvent::GotFocus, "( TextField )" },
+    { "txtMPGUK", ControlEvent::LostFocus, "( TextField )" },
+    { "txtMPGUK", ControlEvent::TextChange, "( TextField )" },
+    { "txtMPGUK", ControlEvent::KeyUp, "( TextField, String )" },
+    { "txtL100km", ControlEvent::LostFocus, "( TextField )" },
+    { "txtL100km", ControlEvent::GotFocus, "( TextField )" },
+    { "txtL100km", ControlEvent::TextChange, "( TextField )" },
+    { "txtL100km", ControlEvent::KeyDown, "( TextField, String ) as Boolean" },
+    { "txtkmL", ControlEvent::GotFocus, "( TextField )" },
+    { "txtkmL", ControlEvent::LostFocus, "( TextField )" },
+    { "txtkmL", ControlEvent::TextChange, "( TextField )" },
+    { "txtkmL", ControlEvent::KeyDown, "( TextField, String ) as Boolean" },
+    { "txtWhkm", ControlEvent::GotFocus, "( TextField )" },
+    { "txtWhkm", ControlEvent::LostFocus, "( TextField )" },
+    { "txtWhkm", ControlEvent::TextChange, "( TextField )" },
+    { "txtWhkm", ControlEvent::KeyDown, "( TextField, String ) as Boolean" },
+    { "txtWhMileUS", ControlEvent::GotFocus, "( TextField )" },
+    { "txtWhMileUS", ControlEvent::LostFocus, "( TextField )" },
+    { "txtWhMileUS", ControlEvent::TextChange, "( TextField )" },
+    { "txtWhMileUS", ControlEvent::KeyDown, "( TextField, String ) as Boolean" },
+    { "txtMPH", ControlEvent::KeyDown, "( TextField, String ) as Boolean" },
+    { "txtMPH", ControlEvent::LostFocus, "( TextField )" },
+    { "txtKPH", ControlEvent::KeyDown, "( TextField, String ) as Boolean" },
+    { "txtKPH", ControlEvent::LostFocus, "( TextField )" },
+    { "Canvas1", ControlEvent::MouseDown, "( Canvas, Int32, Int32 ) as Boolean" },
+    { "txtTempF", ControlEvent::KeyDown, "( TextField, String ) as Boolean" },
+    { "txtTempF", ControlEvent::LostFocus, "( TextField )" },
+    { "txtTempC", ControlEvent::KeyDown, "( TextField, String ) as Boolean" },
+    { "txtTempC", ControlEvent::LostFocus, "( TextField )" },
+    { "comboMotive", ControlEvent::Open, "( PopupMenu )" },
+    { "comboMotive", ControlEvent::Change, "( PopupMenu )" },
+    { "PBqsi", ControlEvent::Action, "( PushButton )" },
+    { "PBViewFuel", ControlEvent::Action, "( PushButton )" },
+    { "BevCalc", ControlEvent::Action, "( BevelButton )" },
+    { "BevCalcOrange", ControlEvent::Action, "( BevelButton )" },
+};
+
+TEST_F(ConverterControls, EveryBindingExistsOnceInOrderAndHoldsTheWindowWeakly)
+{
+    std::vector<std::tuple<std::string, ControlEvent, std::string>> bound;
+    for (const auto& control : window->_Controls()) {
+        for (const auto& [event, delegate] : control->_EventHandlers()) {
+            bound.emplace_back(control->Name(), event, delegate->Signature());
+            EXPECT_TRUE(delegate->IsWeak());
+            EXPECT_EQ(delegate->Target(), window);
+        }
+    }
+    std::vector<std::tuple<std::string, ControlEvent, std::string>> expected;
+    for (const auto& [control, event, signature] : kBindings)
+        expected.emplace_back(control, event, signature);
+    EXPECT_EQ(bound, expected);
+    // The table the window is bound from names each handler after its control and event.
+    for (const Window1Binding& binding : Window1Bindings())
+        EXPECT_EQ(binding.handler, std::string(binding.control) + "_" + ControlEventName(binding.event));
+}
+
+TEST_F(ConverterControls, AClosedWindowIsNotKeptAliveByItsBindings)
+{
+    std::weak_ptr<class Window1> watch = window;
+    window->Close();
+    window.reset();
+    RuntimeProcessEvents();
+    EXPECT_TRUE(watch.expired());
+}
+
+TEST_F(ConverterControls, HeaderPictureClickOpensTheStorePageOnce)
+{
+    Widgets::Click(window->Canvas1(), QPoint(10, 50));
+    EXPECT_EQ(openedAddresses, std::vector<std::string> { kStorePageAddress });
+    // The click leaves the focus where it was: the canvas takes none.
+    EXPECT_NE(window->Focus(), window->Canvas1());
+}
+
+} // namespace
