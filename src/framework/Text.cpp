@@ -1,15 +1,30 @@
 #include "Text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
+#include <cstdint>
 #include <limits>
-#include <locale.h>
+#include <system_error>
 
 const std::string EndOfLine = "\n";
 
 namespace {
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// Every double's exact decimal expansion ends within this many places
+// (the smallest subnormal is 2^-1074).
+constexpr int kExactPlaces = 1074;
+
+// More significant digits than any double needs to be rounded correctly
+// (767 at most); the rest of a longer number only matters as "nonzero".
+constexpr std::size_t kKeptDigits = 800;
+
+// Far enough outside the range of doubles that the answer is plain.
+constexpr std::int64_t kExponentLimit = 400;
 
 bool IsBlank(char c)
 {
@@ -21,25 +36,18 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-bool StartsWithNoCase(std::string_view text, std::string_view word)
+bool StartsWithNoCase(std::string_view text, std::string_view upperWord)
 {
-    if (text.size() < word.size())
+    if (text.size() < upperWord.size())
         return false;
-    for (std::size_t i = 0; i < word.size(); ++i) {
+    for (std::size_t i = 0; i < upperWord.size(); ++i) {
         char c = text[i];
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');
-        if (c != word[i])
+        if (c != upperWord[i])
             return false;
     }
     return true;
-}
-
-// Correctly rounded decimal reading that no locale can change.
-double ReadDecimal(const std::string& number)
-{
-    static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
-    return strtod_l(number.c_str(), nullptr, c);
 }
 
 std::string SpecialText(double value)
@@ -49,6 +57,43 @@ std::string SpecialText(double value)
     return value < 0 ? "-INF" : "INF";
 }
 
+// The parts of a display mask that shape the text.
+struct MaskShape {
+    std::size_t forcedInteger = 0;
+    std::size_t decimals = 0;
+    std::size_t forcedDecimals = 0;
+};
+
+MaskShape ShapeOf(std::string_view mask)
+{
+    MaskShape shape;
+    bool afterPoint = false;
+    for (char c : mask) {
+        if (c == '.') {
+            afterPoint = true;
+        } else if (c == '#' || c == '0') {
+            if (afterPoint)
+                ++shape.decimals;
+            if (c == '0')
+                ++(afterPoint ? shape.forcedDecimals : shape.forcedInteger);
+        }
+    }
+    return shape;
+}
+
+// Adds one to the last digit of a decimal digit string, carrying as far as needed.
+void Increment(std::string& digits)
+{
+    for (std::size_t i = digits.size(); i > 0; --i) {
+        if (digits[i - 1] != '9') {
+            ++digits[i - 1];
+            return;
+        }
+        digits[i - 1] = '0';
+    }
+    digits.insert(digits.begin(), '1');
+}
+
 } // namespace
 
 double CDbl(std::string_view text)
@@ -56,115 +101,141 @@ double CDbl(std::string_view text)
     std::size_t at = 0;
     while (at < text.size() && IsBlank(text[at]))
         ++at;
-    std::string number;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-        number += text[at];
-        ++at;
-    }
-    const std::string_view rest = text.substr(at);
-    if (StartsWithNoCase(rest, "INF"))
-        return number == "-" ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
-    if (StartsWithNoCase(rest, "NAN"))
-        return std::numeric_limits<double>::quiet_NaN();
+    bool negative = false;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+        negative = text[at++] == '-';
+    const double sign = negative ? -1.0 : 1.0;
 
-    std::size_t digits = 0;
-    while (at < text.size() && IsDigit(text[at])) {
-        number += text[at++];
-        ++digits;
-    }
-    if (at < text.size() && (text[at] == '.' || text[at] == ',')) {
-        number += '.';
+    const std::string_view rest = text.substr(at);
+    if (StartsWithNoCase(rest, "INF")) // also covers "INFINITY"
+        return sign * kInfinity;
+    if (StartsWithNoCase(rest, "NAN"))
+        return kNaN;
+
+    const std::size_t integerStart = at;
+    while (at < text.size() && IsDigit(text[at]))
         ++at;
-        while (at < text.size() && IsDigit(text[at])) {
-            number += text[at++];
-            ++digits;
-        }
+    const std::string_view integer = text.substr(integerStart, at - integerStart);
+    std::string_view fraction;
+    if (at < text.size() && (text[at] == '.' || text[at] == ',')) {
+        const std::size_t fractionStart = ++at;
+        while (at < text.size() && IsDigit(text[at]))
+            ++at;
+        fraction = text.substr(fractionStart, at - fractionStart);
     }
-    if (digits == 0)
-        return std::numeric_limits<double>::quiet_NaN();
-    // An exponent counts only when digits follow its letter.
+    if (integer.empty() && fraction.empty())
+        return kNaN;
+
+    // An exponent counts only when digits follow its letter. Its value is
+    // capped: anything that large already means infinity or zero.
+    std::int64_t exponent = 0;
     if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
         std::size_t look = at + 1;
+        bool exponentNegative = false;
         if (look < text.size() && (text[look] == '+' || text[look] == '-'))
-            ++look;
-        if (look < text.size() && IsDigit(text[look])) {
-            number += text.substr(at, look - at);
-            while (look < text.size() && IsDigit(text[look]))
-                number += text[look++];
+            exponentNegative = text[look++] == '-';
+        for (; look < text.size() && IsDigit(text[look]); ++look) {
+            if (exponent < 1'000'000'000'000)
+                exponent = exponent * 10 + (text[look] - '0');
         }
+        if (exponentNegative)
+            exponent = -exponent;
     }
-    return ReadDecimal(number);
+
+    // Rewrite the number as 0.DDDD x 10^scale with its leading zeros gone,
+    // so the reader gets a short text in its own notation whatever was typed.
+    const std::size_t integerZeros = std::min(integer.find_first_not_of('0'), integer.size());
+    std::int64_t scale = 0;
+    std::string_view significant;
+    std::string_view afterSignificant = fraction;
+    if (integerZeros < integer.size()) {
+        significant = integer.substr(integerZeros);
+        scale = static_cast<std::int64_t>(significant.size());
+    } else {
+        const std::size_t fractionZeros = fraction.find_first_not_of('0');
+        if (fractionZeros == std::string_view::npos)
+            return negative ? -0.0 : 0.0;
+        significant = fraction.substr(fractionZeros);
+        afterSignificant = {};
+        scale = -static_cast<std::int64_t>(fractionZeros);
+    }
+    // The exponent is capped and the digit count is bounded by memory, so
+    // this cannot overflow.
+    scale += exponent;
+    if (scale > kExponentLimit)
+        return sign * kInfinity;
+    if (scale < -kExponentLimit)
+        return negative ? -0.0 : 0.0;
+
+    std::string normalised = "0.";
+    normalised.reserve(kKeptDigits + 32);
+    bool droppedNonZero = false;
+    for (std::string_view part : { significant, afterSignificant }) {
+        const std::size_t room = kKeptDigits - std::min(kKeptDigits, normalised.size() - 2);
+        normalised.append(part.substr(0, room));
+        if (part.size() > room && part.substr(room).find_first_not_of('0') != std::string_view::npos)
+            droppedNonZero = true;
+    }
+    // A digit past every one that can matter keeps the number on the
+    // right side of a halfway point.
+    if (droppedNonZero)
+        normalised += '1';
+    normalised += 'e';
+    normalised += std::to_string(scale);
+
+    double value = 0;
+    const auto result = std::from_chars(normalised.data(), normalised.data() + normalised.size(), value);
+    if (result.ec == std::errc::result_out_of_range)
+        value = scale > 0 ? kInfinity : 0.0;
+    else if (result.ec != std::errc())
+        return kNaN;
+    return sign * value;
 }
 
 std::string Format(double value, std::string_view mask)
 {
     if (!std::isfinite(value))
         return SpecialText(value);
+    const MaskShape shape = ShapeOf(mask);
 
-    // The mask's shape: forced integer digits, decimal places, forced decimals.
-    std::size_t forcedInteger = 0;
-    std::size_t decimals = 0;
-    std::size_t forcedDecimals = 0;
-    bool afterPoint = false;
-    for (char c : mask) {
-        if (c == '.' && !afterPoint) {
-            afterPoint = true;
-        } else if (c == '#' || c == '0') {
-            if (afterPoint) {
-                ++decimals;
-                if (c == '0')
-                    forcedDecimals = decimals;
-            } else if (c == '0') {
-                ++forcedInteger;
-            }
-        }
-    }
-
-    // The exact decimal expansion of the double: no digit is lost before rounding.
+    // The exact decimal expansion: rounding it once, by hand, is the only
+    // way to round halves away from zero without a second rounding.
     std::array<char, 1500> buffer {};
-    const double magnitude = std::fabs(value);
-    auto [end, error]
-        = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::fixed, 1100);
+    const auto [end, error] = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), std::fabs(value), std::chars_format::fixed, kExactPlaces);
     if (error != std::errc())
-        return SpecialText(std::numeric_limits<double>::quiet_NaN());
-    std::string exact(buffer.data(), end);
+        return SpecialText(kNaN);
+    const std::string_view exact(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
     const std::size_t point = exact.find('.');
-    std::string integer = exact.substr(0, point);
-    std::string fraction = exact.substr(point + 1);
+    const std::string_view exactFraction = exact.substr(point + 1);
 
-    // Round half away from zero at the last place of the mask.
-    std::string kept = integer + fraction.substr(0, decimals);
-    if (fraction[decimals] >= '5') {
-        std::size_t i = kept.size();
-        while (i > 0) {
-            --i;
-            if (kept[i] == '9') {
-                kept[i] = '0';
-            } else {
-                ++kept[i];
-                break;
-            }
-            if (i == 0)
-                kept.insert(kept.begin(), '1');
-        }
-    }
-    integer = kept.substr(0, kept.size() - decimals);
-    fraction = kept.substr(kept.size() - decimals);
+    const std::size_t places = std::min(shape.decimals, exactFraction.size());
+    std::string digits(exact.substr(0, point));
+    digits.append(exactFraction.substr(0, places));
+    if (places < exactFraction.size() && exactFraction[places] >= '5')
+        Increment(digits);
+    const bool zero = digits.find_first_not_of('0') == std::string::npos;
 
-    while (fraction.size() > forcedDecimals && fraction.back() == '0')
+    std::string fraction = digits.substr(digits.size() - places);
+    std::string integer = digits.substr(0, digits.size() - places);
+    while (fraction.size() > shape.forcedDecimals && fraction.back() == '0')
         fraction.pop_back();
-    std::size_t leading = 0;
-    while (leading + 1 < integer.size() && integer[leading] == '0')
-        ++leading;
-    integer.erase(0, leading);
-    if (integer.size() < forcedInteger)
-        integer.insert(0, forcedInteger - integer.size(), '0');
+    if (fraction.size() < shape.forcedDecimals)
+        fraction.append(shape.forcedDecimals - fraction.size(), '0');
+    integer.erase(0, std::min(integer.find_first_not_of('0'), integer.size()));
+    const std::size_t integerWidth = std::max<std::size_t>(1, shape.forcedInteger);
+    if (integer.size() < integerWidth)
+        integer.insert(0, integerWidth - integer.size(), '0');
 
-    const bool zero = kept.find_first_not_of('0') == std::string::npos;
-    std::string text = (value < 0 && !zero) ? "-" : "";
+    std::string text;
+    text.reserve(integer.size() + fraction.size() + 2);
+    if (value < 0 && !zero)
+        text += '-';
     text += integer;
-    if (!fraction.empty())
-        text += "." + fraction;
+    if (!fraction.empty()) {
+        text += '.';
+        text += fraction;
+    }
     return text;
 }
 
@@ -173,14 +244,11 @@ std::string CStr(double value)
     if (!std::isfinite(value))
         return SpecialText(value);
     std::array<char, 64> buffer {};
-    // Whole numbers are written out in full rather than with an exponent.
-    if (value == std::trunc(value) && std::fabs(value) < 1e15) {
-        auto [end, error]
-            = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 0);
-        if (error == std::errc())
-            return std::string(buffer.data(), end) == "-0" ? "-0" : std::string(buffer.data(), end);
-    }
-    auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    // Whole numbers in the range people type are written out in full.
+    const bool whole = value == std::trunc(value) && std::fabs(value) < 1e15;
+    const auto [end, error] = whole
+        ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed)
+        : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     return error == std::errc() ? std::string(buffer.data(), end) : std::string();
 }
 
@@ -197,6 +265,8 @@ std::string CStr(const char* text)
 std::string Chr(int code)
 {
     std::string text;
+    if (code < 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return text;
     const auto c = static_cast<std::uint32_t>(code);
     if (c < 0x80) {
         text += static_cast<char>(c);
@@ -207,7 +277,7 @@ std::string Chr(int code)
         text += static_cast<char>(0xE0 | (c >> 12));
         text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
         text += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x110000) {
+    } else {
         text += static_cast<char>(0xF0 | (c >> 18));
         text += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
         text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));

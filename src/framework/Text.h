@@ -1,28 +1,45 @@
 #pragma once
 
+#include <charconv>
+#include <concepts>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
-// Text and number conversion, the same in every locale.
+// Text and number operations the program uses to read numbers out of field
+// text and write them back. They never depend on the user's locale: the
+// decimal point is always ".", and they never fail on odd input.
 
-// The number that the text starts with (after blanks): sign, digits, "." or
-// "," as the decimal mark, exponent; what follows is ignored. "INF", "-INF"
-// and "NAN" read back in any case. No number at all gives NaN.
+// The number at the start of the text (after blanks), or NaN when there is none.
+// Accepts "." or "," as the decimal mark and "INF"/"INFINITY"/"NAN" in any case.
 double CDbl(std::string_view text);
 
-// The value under a display mask of '#' (optional digit) and '0' (forced
-// digit) with at most one '.': rounded from its exact value, halves away
-// from zero; trailing zeros after the point dropped down to the forced
-// places; integer digits never cut; a negative value keeps its sign.
+// The value under a display mask of "#" (optional digit), "0" (forced digit),
+// one "." and an optional leading "-". Halves round away from zero; integer
+// digits are never cut; a value below zero that does not round to zero always
+// carries its "-".
 std::string Format(double value, std::string_view mask);
 
-// The shortest text that CDbl reads back as the same double.
+// The shortest text CDbl reads back as the same double; whole numbers below
+// 1e15 are written out in full, never with an exponent.
 std::string CStr(double value);
 // A text comes back unchanged.
 std::string CStr(std::string text);
 std::string CStr(const char* text);
 
-// The one-character text of a character code.
+// Whole numbers are written exactly. Without this a literal 0 would be
+// ambiguous between the double and the pointer overloads.
+template <std::integral T>
+    requires(!std::is_same_v<T, bool>)
+std::string CStr(T value)
+{
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+// The one-character text of a character code, UTF-8 encoded above 127. A code
+// that is no character (negative, a surrogate, above 0x10FFFF) gives "".
 std::string Chr(int code);
 
 // The platform's line ending.

@@ -16,17 +16,25 @@ namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
+std::uint64_t Bits(double value)
+{
+    return std::bit_cast<std::uint64_t>(value);
+}
+
 struct FormatCase {
     double value;
-    const char* mask;
-    const char* text;
+    std::string mask;
+    std::string text;
 };
 
-TEST(Format, RendersValuesUnderTheProgramsMasks)
+const std::vector<FormatCase>& FormatCases()
 {
-    const std::vector<FormatCase> cases {
+    static const std::vector<FormatCase> cases {
+        // The values the converters show.
         { 138589.62140326027, "######", "138590" },
         { 30485.454569999998, "######", "30485" },
+        { 135106.8666192962, "######", "135107" },
+        { 97997.51392119617, "######", "97998" },
         { 39.450350745095484, "###.###", "39.45" },
         { 33.846499188, "###.###", "33.846" },
         { 40.64795067842874, "###.###", "40.648" },
@@ -35,6 +43,10 @@ TEST(Format, RendersValuesUnderTheProgramsMasks)
         { 7.150376072548557, "###.###", "7.15" },
         { 39.626468382350374, "###.###", "39.626" },
         { 28.742398399998137, "###.###", "28.742" },
+        { 51.640846796708765, "##.##", "51.64" },
+        { 5.47010658915073, "###.##", "5.47" },
+        { 489.09860202414717, "####.##", "489.1" },
+        { 787.1279034101134, "####.##", "787.13" },
         { 96.56064, "####", "97" },
         { -96.56064, "####", "-97" },
         { 62.137119, "####", "62" },
@@ -43,65 +55,97 @@ TEST(Format, RendersValuesUnderTheProgramsMasks)
         { 0, "##.0", "0.0" },
         { 37, "##.0", "37.0" },
         { 1.3999999999999986, "##.0", "1.4" },
-        { 51.640846796708765, "##.##", "51.64" },
-        { 5.47010658915073, "###.##", "5.47" },
-        { 489.09860202414717, "####.##", "489.1" },
-        { 787.1279034101134, "####.##", "787.13" },
         { 0.5, "##.##", "0.5" },
-        { 0.5, "####", "1" },
-        { 0.4, "####", "0" },
         // Exact halves go away from zero.
         { 2.5, "####", "3" },
         { -2.5, "####", "-3" },
         { 0.125, "#.##", "0.13" },
-        // Wider than the mask: every integer digit stays.
+        { -0.375, "#.##", "-0.38" },
+        { 0.5, "####", "1" },
+        // Rounded from the binary value, once: these lie just below a half.
+        { 2.675, "#.##", "2.67" },
+        { 1.005, "#.##", "1" },
+        { 0.045, "#.##", "0.04" },
+        { 0.49999999999999994, "####", "0" },
+        { 1.4999999999999998, "####", "1" },
+        { 0.9999999999999999, "#.###", "1" },
+        // Wider than the mask, and the smallest values.
         { 1234567.0, "##.0", "1234567.0" },
-        // A negative value keeps its sign under a mask without "-"; one that
-        // rounds to zero shows none.
-        { -5.25, "###.##", "-5.25" },
-        { -0.001, "##.##", "0" },
-        { -0.0, "##.0", "0.0" },
+        { 999.9996, "###.###", "1000" },
         { 1e-300, "##.##", "0" },
+        { std::numeric_limits<double>::denorm_min(), "#", "0" },
+        // Sign: kept under a mask without "-", not doubled by one with it,
+        // gone when the value rounds to zero.
+        { -5.25, "###.##", "-5.25" },
+        { -5.25, "-###.##", "-5.25" },
+        { -0.001, "##.##", "0" },
+        { -0.04, "-##.0", "0.0" },
+        { -0.0, "##.0", "0.0" },
+        { -0.0, "####", "0" },
+        // Forced digits, odd and empty masks.
         { 7, "00.00", "07.00" },
+        { 7.5, "000", "008" },
+        { 0.25, "#.0", "0.3" },
         { 12.5, "", "13" },
+        { 12.5, ".", "13" },
+        { 12.5, "-", "13" },
+        { 12.34, "#.#.#", "12.34" },
+        { 12.5, "abc", "13" },
+        // Not numbers.
         { kInf, "####", "INF" },
         { -kInf, "-##.0", "-INF" },
         { kNaN, "##.##", "NAN" },
+        { -kNaN, "#", "NAN" },
     };
-    for (const FormatCase& c : cases)
+    return cases;
+}
+
+TEST(Format, RendersValuesUnderMasks)
+{
+    for (const FormatCase& c : FormatCases())
         EXPECT_EQ(Format(c.value, c.mask), c.text) << c.value << " under \"" << c.mask << "\"";
 }
 
-TEST(Format, NeverCutsTheIntegerDigitsOfHugeValues)
+TEST(Format, KeepsEveryDigitOfExtremeValuesAndMasks)
 {
-    const std::string text = Format(1e300, "####");
-    EXPECT_EQ(text.size(), 301u);
-    EXPECT_EQ(text.substr(0, 4), "1000");
+    const std::string huge = Format(1e300, "####");
+    EXPECT_EQ(huge.size(), 301u);
+    EXPECT_EQ(CDbl(huge), 1e300);
+    EXPECT_EQ(huge.substr(0, 20), "10000000000000000525");
     EXPECT_EQ(Format(-std::numeric_limits<double>::max(), "#").size(), 310u);
+
+    // More places than any double has: the exact expansion, nothing invented.
+    EXPECT_EQ(Format(0.1, "." + std::string(2000, '#')), "0.1000000000000000055511151231257827021181583404541015625");
+    EXPECT_EQ(Format(0.5, "." + std::string(2000, '0')), "0." + std::string(1, '5') + std::string(1999, '0'));
+    EXPECT_EQ(Format(1, std::string(3000, '0')), std::string(2999, '0') + "1");
 }
 
 TEST(Format, IgnoresTheLocale)
 {
-    const char* set = std::setlocale(LC_ALL, "de_DE.UTF-8");
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    const char* german = std::setlocale(LC_ALL, "de_DE.UTF-8");
+    if (!german)
+        GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed";
     EXPECT_EQ(Format(1234.5, "####.##"), "1234.5");
+    EXPECT_EQ(CStr(0.25), "0.25");
     EXPECT_EQ(CDbl("1234.5"), 1234.5);
-    if (set)
-        std::setlocale(LC_ALL, "C");
+    EXPECT_EQ(CDbl("1234,5"), 1234.5);
+    std::setlocale(LC_ALL, previous.c_str());
 }
 
 TEST(Format, ReadsBackWithinHalfAUnitOfItsLastPlace)
 {
     std::mt19937_64 random(20261210);
-    std::uniform_real_distribution<double> spread(-1e6, 1e6);
-    for (int i = 0; i < 20000; ++i) {
-        const double v = i < 1000 ? i + 1 : spread(random);
+    std::uniform_real_distribution<double> fraction(0.0, 1.0);
+    for (int i = 1; i <= 999999; i += 17) {
+        const double v = (i % 2 ? 1 : -1) * (i + fraction(random));
         EXPECT_LE(std::fabs(CDbl(Format(v, "######")) - v), 0.5) << v;
-        EXPECT_LE(std::fabs(CDbl(Format(v, "###.###")) - v), 0.0005 + 1e-9) << v;
+        EXPECT_LE(std::fabs(CDbl(Format(v / 1000, "###.###")) - v / 1000), 0.0005 + 1e-12) << v / 1000;
     }
 }
 
 struct ReadCase {
-    const char* text;
+    std::string text;
     double value;
 };
 
@@ -110,69 +154,115 @@ TEST(CDbl, ReadsTheLeadingNumber)
     const std::vector<ReadCase> cases {
         { "43", 43 },
         { "  12 mpg", 12 },
-        { "\t-40", -40 },
+        { "\t -40", -40 },
         { "+7", 7 },
         { "98.6", 98.6 },
         { "1,5", 1.5 },
+        { "1.5.3", 1.5 },
         { ".5", 0.5 },
+        { "-,25", -0.25 },
         { "5.", 5 },
+        { "007", 7 },
+        { "0x10", 0 },
         { "1e3", 1000 },
         { "2.5E-1x", 0.25 },
         { "3e", 3 },
         { "3e+", 3 },
+        { "3E-x", 3 },
         { "115400", 115400 },
-        { "-0", -0.0 },
+        { "0.1", 0.1 },
+        { "138589.62140326027", 138589.62140326027 },
+        { "4.9406564584124654e-324", std::numeric_limits<double>::denorm_min() },
+        { "2.4703282292062328e-324", std::numeric_limits<double>::denorm_min() },
+        { "2e-324", 0 },
+        { "1.7976931348623157e308", std::numeric_limits<double>::max() },
+        { "1.7976931348623159e308", kInf },
+        // Halfway between two doubles goes to even; a digit far beyond
+        // breaks the tie.
+        { "9007199254740993", 9007199254740992.0 },
+        { "9007199254740993." + std::string(1000, '0') + "1", 9007199254740994.0 },
         { "1e999", kInf },
         { "-1e999", -kInf },
         { "1e-999", 0 },
+        { "1e99999999999999999999999", kInf },
+        { "0e99999999999999999999999", 0 },
         { "INF", kInf },
         { "-inf", -kInf },
-        { "Infinity", kInf },
+        { "+Infinity", kInf },
+        { " INFINITY!", kInf },
     };
     for (const ReadCase& c : cases)
-        EXPECT_EQ(CDbl(c.text), c.value) << '"' << c.text << '"';
+        EXPECT_EQ(CDbl(c.text), c.value) << '"' << c.text.substr(0, 40) << '"';
     EXPECT_TRUE(std::signbit(CDbl("-0")));
+    EXPECT_TRUE(std::signbit(CDbl("-0.000")));
+    EXPECT_TRUE(std::signbit(CDbl("-1e-999")));
 }
 
 TEST(CDbl, TextWithNoNumberIsNaN)
 {
-    for (const char* text : { "", "   ", "abc", "-", ".", "e5", "mph 60", "nan", "NAN" })
+    for (const char* text : { "", "   ", "abc", "-", "+", ".", ",", "-.", "e5", "mph 60", "nan", "NAN", "-NaN", "IN" })
         EXPECT_TRUE(std::isnan(CDbl(text))) << '"' << text << '"';
 }
 
 TEST(CDbl, CopesWithVeryLongText)
 {
-    std::string digits(2'000'000, '9');
-    EXPECT_EQ(CDbl(digits), kInf);
-    std::string zeros = "0." + std::string(1'000'000, '0') + "1";
-    EXPECT_EQ(CDbl(zeros), 0);
-    EXPECT_TRUE(std::isnan(CDbl(std::string(1'000'000, 'x'))));
+    EXPECT_EQ(CDbl(std::string(2'000'000, '9')), kInf);
+    EXPECT_EQ(CDbl("0." + std::string(2'000'000, '0') + "1"), 0);
+    EXPECT_EQ(CDbl("1" + std::string(2'000'000, '0') + "e-2000000"), 1);
+    EXPECT_EQ(CDbl("0." + std::string(2'000'000, '0') + "15e2000001"), 1.5);
+    EXPECT_EQ(CDbl("1.25" + std::string(2'000'000, '0') + "7"), 1.25);
+    EXPECT_EQ(CDbl("12" + std::string(2'000'000, ' ')), 12);
+    EXPECT_TRUE(std::isnan(CDbl(std::string(2'000'000, 'x'))));
+    EXPECT_TRUE(std::isnan(CDbl(std::string(2'000'000, ' '))));
 }
 
-TEST(CStr, WritesTheShortestTextThatReadsBack)
+TEST(CStr, WritesThePlainText)
 {
     EXPECT_EQ(CStr(115400.0), "115400");
     EXPECT_EQ(CStr(20300.0), "20300");
-    EXPECT_EQ(CStr(1000000.0), "1000000");
+    EXPECT_EQ(CStr(1e14), "100000000000000");
+    EXPECT_EQ(CStr(-999999999999999.0), "-999999999999999");
     EXPECT_EQ(CStr(0.5), "0.5");
+    EXPECT_EQ(CStr(0.1), "0.1");
     EXPECT_EQ(CStr(kInf), "INF");
+    EXPECT_EQ(CStr(-kInf), "-INF");
     EXPECT_EQ(CStr(kNaN), "NAN");
+    EXPECT_EQ(CStr(0), "0");
     EXPECT_EQ(CStr(std::string("39.45")), "39.45");
-    EXPECT_EQ(CStr("text"), "text");
+    EXPECT_EQ(CStr("abc"), "abc");
+    EXPECT_EQ(CStr(""), "");
+    EXPECT_EQ(CStr(Format(-0.3999999999999986, "-##.0")), "-0.4");
+}
+
+TEST(CStr, ReadsBackAsTheSameDouble)
+{
+    std::vector<double> values { 0.0, -0.0, 115400, 0.1, 1e15, 1e-5, 1e300, kInf, -kInf,
+        std::numeric_limits<double>::max(), std::numeric_limits<double>::min(),
+        std::numeric_limits<double>::denorm_min() };
     std::mt19937_64 random(7);
-    for (int i = 0; i < 20000; ++i) {
-        const double v = std::bit_cast<double>(random());
+    std::uniform_real_distribution<double> spread(-1e6, 1e6);
+    for (int i = 0; i < 5000; ++i) {
+        values.push_back(std::bit_cast<double>(random()));
+        values.push_back(spread(random));
+    }
+    for (double v : values) {
         if (std::isnan(v))
             continue;
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(CDbl(CStr(v))), std::bit_cast<std::uint64_t>(v)) << CStr(v);
+        EXPECT_EQ(Bits(CDbl(CStr(v))), Bits(v)) << CStr(v);
     }
+    EXPECT_TRUE(std::isnan(CDbl(CStr(kNaN))));
 }
 
 TEST(Chr, GivesOneCharacterTexts)
 {
     EXPECT_EQ(Chr(13), "\r");
     EXPECT_EQ(Chr(65), "A");
+    EXPECT_EQ(Chr(0), std::string(1, '\0'));
     EXPECT_EQ(Chr(0xB0), "\xC2\xB0");
+    EXPECT_EQ(Chr(0x20AC), "\xE2\x82\xAC");
+    EXPECT_EQ(Chr(0x1F600), "\xF0\x9F\x98\x80");
+    for (int code : { -1, 0xD800, 0x110000, std::numeric_limits<int>::min() })
+        EXPECT_EQ(Chr(code), "") << code;
     EXPECT_EQ(EndOfLine, "\n");
 }
 
