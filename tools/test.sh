@@ -1,10 +1,37 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the program and its tests, and runs every test.
-set -euo pipefail
+# Installs what is missing, builds the program and its tests, and runs every
+# check: the unit and widget suite, the same suite under the address and
+# undefined-behaviour sanitizers, bounded fuzz runs, and the end-to-end tests
+# on a real X server. Fails when any of them fails.
+set -uo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
-ensure_packages "${BUILD_PACKAGES[@]}" libgtest-dev
-cmake -S . -B build-tests -DIKTO_BUILD_TESTS=ON
-cmake --build build-tests -j"$(nproc)"
-cd build-tests
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+ensure_packages "${BUILD_PACKAGES[@]}" libgtest-dev || exit 1
+
+passed=0
+failed=0
+run_check() {
+    local name=$1
+    shift
+    echo "=== $name"
+    if "$@"; then
+        passed=$((passed + 1))
+    else
+        echo "=== $name FAILED"
+        failed=$((failed + 1))
+    fi
+}
+
+unit_suite() {
+    cmake -S . -B build-tests -DIKTO_BUILD_TESTS=ON >/dev/null &&
+        cmake --build build-tests -j"$(nproc)" &&
+        (cd build-tests && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
+}
+
+run_check "unit and widget tests" unit_suite
+for check in sanitize fuzz e2e; do
+    [ -f "tools/$check.sh" ] && run_check "$check" bash "tools/$check.sh"
+done
+
+echo "checks: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -23,11 +24,15 @@ struct Entry {
     std::string_view text;
 };
 
-// A name of no known type, or of another type, stops the compilation here.
+// A name of no known type, or of another type, stops the compilation here:
+// a throw cannot be evaluated at compile time.
 consteval void CheckType(std::string_view name, PropertyType type)
 {
-    if (PropertyTypeOf(name) != type)
-        throw "property name and value type do not match";
+    const std::optional<PropertyType> known = PropertyTypeOf(name);
+    if (!known)
+        throw "unknown property name";
+    if (*known != type)
+        throw "the property has another type";
 }
 
 consteval Entry Bool(std::string_view name, bool value)
@@ -51,6 +56,8 @@ consteval Entry Str(std::string_view name, std::string_view value)
 consteval Entry Color(std::string_view name, std::uint32_t rgb)
 {
     CheckType(name, PropertyType::Color);
+    if (rgb > 0xFFFFFF)
+        throw "a colour is 0xRRGGBB: three bytes, no alpha";
     return { name, PropertyType::Color, false, 0, rgb, {} };
 }
 

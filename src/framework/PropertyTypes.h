@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -115,6 +116,17 @@ constexpr std::optional<PropertyType> PropertyTypeOf(std::string_view name)
             return type;
     return std::nullopt;
 }
+
+// A name listed twice could carry two types.
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kPropertyTypes.size(); ++i)
+            for (std::size_t j = i + 1; j < kPropertyTypes.size(); ++j)
+                if (kPropertyTypes[i].first == kPropertyTypes[j].first)
+                    return false;
+        return true;
+    }(),
+    "a property name is listed twice");
 
 // What a property list can lay out: a window or a control.
 class PropertyTarget {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 TEST(Startup, RegistersTheApplicationObjectWithTheMenuBarBeforeAnyWindow)
@@ -34,10 +36,10 @@ TEST(Startup, ClassesAreRegisteredFrameworkFirstThenTheProgramsInOrder)
     for (const ClassRecord* record : RuntimeRegisteredClasses())
         names.push_back(record->fullName);
     const std::size_t framework = FrameworkClasses().size();
-    ASSERT_GE(names.size(), framework + 3);
-    EXPECT_EQ(names[framework], "IktoSI");
+    ASSERT_EQ(names.size(), framework + 3);
+    EXPECT_EQ(std::vector<std::string>(names.begin() + static_cast<long>(framework), names.end()),
+        (std::vector<std::string> { "IktoSI", "Window1.Window1", "MenuBar1.MenuBar1" }));
     EXPECT_EQ(RuntimeFindClass("Window1.Window1"), &Window1Class());
-    EXPECT_EQ(names.back(), "MenuBar1.MenuBar1");
     const std::vector<std::string>& methods = IktoSIClass().methods;
     EXPECT_EQ(std::vector<std::string>(methods.end() - 5, methods.end()),
         (std::vector<std::string> {
@@ -53,6 +55,30 @@ TEST(Startup, TheExceptionHelperGivesBackRuntimeExceptionsAndPassesOthersOn)
     EXPECT_EQ(_CallFunctionWithExceptionHandling([](void*) {}, nullptr), nullptr);
     auto raiseOther = [](void*) { throw std::logic_error("other"); };
     EXPECT_THROW(_CallFunctionWithExceptionHandling(raiseOther, nullptr), std::logic_error);
+}
+
+} // namespace
+
+namespace {
+
+TEST(Startup, AnExceptionDuringStartUpIsReportedOnceAndTheLoopNeverRuns)
+{
+    RuntimeInit();
+    _Initialize();
+    // No folders above the executable: the header picture cannot be looked
+    // for, and building the converter window fails.
+    _SetApplicationExecutablePath("/");
+    testing::internal::CaptureStderr();
+    _Main();
+    const std::string report = testing::internal::GetCapturedStderr();
+    _SetApplicationExecutablePath("");
+    EXPECT_EQ(_ReportedExceptionCount(), 1);
+    EXPECT_EQ(report.rfind("Unhandled NilObjectException: ", 0), 0u) << report;
+    EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 1);
+    // _Main returned without running the event loop; the run still ends in order.
+    _Finalize();
+    EXPECT_EQ(MenuBar1::_implicitInstance, nullptr);
+    EXPECT_EQ(RuntimeExit(), 1);
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <string>
 #include <utility>
 #include <vector>
@@ -85,6 +87,10 @@ TEST(PropertyList, ConverterWindowListIsPinnedByteForByte)
     });
     ASSERT_EQ(kWindow1Properties.size(), 298u);
     EXPECT_EQ(std::vector<std::uint8_t>(kWindow1Properties.begin(), kWindow1Properties.end()), expected);
+    // Nothing follows the last value.
+    const std::string tail = "MacProcID " + B({ 0, 0, 0, 0 });
+    EXPECT_TRUE(std::equal(tail.rbegin(), tail.rend(), kWindow1Properties.rbegin(),
+        [](char c, std::uint8_t b) { return static_cast<std::uint8_t>(c) == b; }));
 
     Recorder window;
     _SetProperties(window, plist::Bytes(kWindow1Properties));
@@ -108,7 +114,7 @@ inline constexpr auto kEdgeList = plist::EncodePropertyList<kEdgeEntries>();
 inline constexpr auto kEdgeReversedEntries = plist::Reversed(kEdgeEntries);
 inline constexpr auto kEdgeReversed = plist::EncodePropertyList<kEdgeReversedEntries>();
 
-TEST(PropertyList, ValuesAreReadByTheWidthOfTheirType)
+TEST(PropertyList, ValuesAreEncodedInTheWidthOfTheirType)
 {
     const std::vector<std::uint8_t> expected
         = Bytes({ "Name ", B({ 0, 0, 0, 14 }), "lblWhmile11132", "Index ", B({ 0x80, 0, 0, 0 }), "Top ",
@@ -139,37 +145,33 @@ TEST(PropertyList, ValuesAreReadByTheWidthOfTheirType)
     EXPECT_EQ(reversed.set, backwards);
 }
 
-TEST(PropertyList, BrokenListsThrowNamingTheProperty)
-{
-    const std::vector<std::pair<std::string, std::string>> cases {
-        { "Bold " + B({ 1 }) + "Visible", "Visible" },
-        { "Bold " + B({ 1 }) + "Width " + B({ 0, 0 }), "Width" },
-        { "Bold " + B({ 1 }) + "Title " + B({ 0, 0 }), "Title" },
-        { "Bold " + B({ 1 }) + "Title " + B({ 0, 0, 0, 9 }) + "short", "Title" },
-        { "Bold " + B({ 1 }) + "Title " + B({ 0xFF, 0xFF, 0xFF, 0xFF }) + "x", "Title" },
-        { "Bold " + B({ 1 }) + "Colour " + B({ 1, 2, 3 }), "Colour" },
-    };
-    for (const auto& [list, property] : cases) {
-        Recorder target;
-        try {
-            _SetProperties(target, std::string_view(list));
-            ADD_FAILURE() << "no exception for " << property;
-        } catch (const RuntimeException& e) {
-            EXPECT_NE(std::string(e.what()).find('"' + property + '"'), std::string::npos) << e.what();
-        }
-        // What came before the fault stays set.
-        ASSERT_EQ(target.set.size(), 1u);
-        EXPECT_EQ(target.set[0].first, "Bold");
-    }
-}
+// A text as long as the fuel information panel's, with its tabs and
+// carriage returns, must still encode at compile time.
+inline constexpr auto kLongText = [] {
+    std::array<char, 1500> text {};
+    for (std::size_t i = 0; i < text.size(); ++i)
+        text[i] = i % 40 == 38 ? '\t' : i % 40 == 39 ? '\r' : static_cast<char>('a' + i % 26);
+    return text;
+}();
+inline constexpr std::array kLongEntries {
+    plist::Str("Text", std::string_view(kLongText.data(), kLongText.size())),
+    plist::Bool("ReadOnly", true),
+};
+inline constexpr auto kLongList = plist::EncodePropertyList<kLongEntries>();
 
-TEST(PropertyList, TheReaderStopsAtTheEndOfItsList)
+TEST(PropertyList, LongTextsEncodeWithTheirByteCount)
 {
-    const std::string buffer = "Bold " + B({ 1 }) + "Visible " + B({ 0 });
-    Recorder target;
-    _SetProperties(target, std::string_view(buffer).substr(0, 6));
-    ASSERT_EQ(target.set.size(), 1u);
-    EXPECT_EQ(target.set[0].first, "Bold");
+    const std::string text(kLongText.begin(), kLongText.end());
+    const std::vector<std::uint8_t> expected = Bytes({ "Text ", B({ 0, 0, 0x05, 0xDC }), text, "ReadOnly ", B({ 1 }) });
+    EXPECT_EQ(std::vector<std::uint8_t>(kLongList.begin(), kLongList.end()), expected);
+
+    Recorder control;
+    _SetProperties(control, plist::Bytes(kLongList));
+    const std::vector<std::pair<std::string, PropertyValue>> values {
+        { "Text", text },
+        { "ReadOnly", true },
+    };
+    EXPECT_EQ(control.set, values);
 }
 
 } // namespace

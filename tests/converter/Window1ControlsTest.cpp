@@ -300,6 +300,14 @@ TEST_F(ConverterControls, AClosedWindowIsNotKeptAliveByItsBindings)
     EXPECT_TRUE(watch.expired());
 }
 
+TEST_F(ConverterControls, WithoutItsPictureTheHeaderIsEmptyAndStillWorks)
+{
+    // The test program has no Resources folder beside its own folder.
+    EXPECT_EQ(window->Canvas1()->Backdrop(), nullptr);
+    EXPECT_EQ(window->_Controls().size(), 41u);
+    EXPECT_EQ(window->Canvas1()->_EventHandlers().size(), 1u);
+}
+
 TEST_F(ConverterControls, HeaderPictureClickOpensTheStorePageOnce)
 {
     Widgets::Click(window->Canvas1(), QPoint(10, 50));
