@@ -23,6 +23,9 @@ public:
 
     void _AddMenuHandler(const std::string& itemName, std::shared_ptr<MenuHandlerDelegate> handler);
     std::shared_ptr<MenuHandlerDelegate> _MenuHandler(const std::string& itemName) const;
+    // Drops every handler, as the end of a run does: a handler may hold the
+    // application object itself.
+    void _RemoveMenuHandlers() { menuHandlers_.clear(); }
 
     // Lets pending events run, as a handler that waits may ask for.
     void DoEvents();

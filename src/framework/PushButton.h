@@ -12,6 +12,9 @@ public:
     // Clicks the button as the user would.
     void Push();
 
+    // A button outside the tab order leaves the focus where it was when clicked.
+    bool _TakesFocus() const override { return TabStop(); }
+
     void SetProperty(std::string_view name, const PropertyValue& value) override;
 
 protected:

@@ -179,13 +179,17 @@ void RectControl::UpdateGeometry()
     if (!widget)
         return;
     // Positions are window coordinates, also inside a parent control.
-    int x = left_;
-    int y = top_;
+    long long x = left_;
+    long long y = top_;
     if (parentControl_) {
         x -= parentControl_->Left();
         y -= parentControl_->Top();
     }
-    widget->setGeometry(x, y, width_, height_);
+    // Qt's rectangle arithmetic overflows far outside the range it can show.
+    auto inRange
+        = [](long long v, long long low) { return static_cast<int>(std::clamp<long long>(v, low, QWIDGETSIZE_MAX)); };
+    widget->setGeometry(
+        inRange(x, -QWIDGETSIZE_MAX), inRange(y, -QWIDGETSIZE_MAX), inRange(width_, 0), inRange(height_, 0));
 }
 
 void RectControl::SetInitialParent(const std::string& name)

@@ -58,6 +58,8 @@ int RuntimeExit()
 {
     RuntimeState& s = State();
     const int status = s.reported > 0 ? 1 : 0;
+    if (auto app = std::dynamic_pointer_cast<Application>(s.appObject))
+        app->_RemoveMenuHandlers();
     s.appObject.reset();
     s.exceptionHelper.reset();
     if (s.qtApp) {

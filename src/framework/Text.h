@@ -30,8 +30,7 @@ std::string CStr(const char* text);
 // Whole numbers are written exactly. Without this a literal 0 would be
 // ambiguous between the double and the pointer overloads.
 template <std::integral T>
-    requires(!std::is_same_v<T, bool>)
-std::string CStr(T value)
+requires(!std::is_same_v<T, bool>) std::string CStr(T value)
 {
     char buffer[24];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);

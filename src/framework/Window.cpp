@@ -198,6 +198,9 @@ void Window::Close()
             window.visible_ = false;
             if (window.impl_->top)
                 window.impl_->top->hide();
+            // A closed window answers no menu command, and a handler that holds
+            // its window strongly must not keep it alive for ever.
+            window.menuHandlers_.clear();
             _RuntimeWindowClosed(window);
         }
     } finish { *this };
@@ -228,8 +231,20 @@ void Window::SetWidth(int width)
 void Window::SetHeight(int height)
 {
     height_ = height;
-    if (constructed_)
-        ApplyGeometry();
+    if (!constructed_)
+        return;
+    ApplyGeometry();
+    // The top edge stays where it is, unless the taller window would leave
+    // the screen: then it moves up just enough to be seen whole.
+    TopLevelWidget* top = impl_->top;
+    QScreen* screen = top ? top->screen() : nullptr;
+    if (!top || !top->isVisible() || !screen)
+        return;
+    const QRect frame = top->frameGeometry();
+    const QRect area = screen->availableGeometry();
+    const int overflow = std::min(frame.bottom() - area.bottom(), frame.top() - area.top());
+    if (overflow > 0)
+        top->move(top->x(), top->y() - overflow);
 }
 
 void Window::ApplyGeometry()

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -53,19 +54,25 @@ TEST_F(ConverterWindow, OpensWithItsLayoutAndTheSharedMenuBar)
     EXPECT_EQ(top->height(), 161 + menuBar->height());
 }
 
-TEST_F(ConverterWindow, HeightChangesKeepTheTopEdge)
+TEST_F(ConverterWindow, HeightChangesKeepTheTopEdgeWhileTheWindowFitsTheScreen)
 {
     std::shared_ptr<class Window1> window = Window1();
     RuntimeProcessEvents();
     QWidget* top = window->_TopLevelWidget();
+    const QRect area = top->screen()->availableGeometry();
     const int y = top->geometry().y();
     window->SetHeight(650);
     RuntimeProcessEvents();
     EXPECT_EQ(window->_ContentWidget()->height(), 650);
-    EXPECT_EQ(top->geometry().y(), y);
+    if (y + top->frameGeometry().height() <= area.bottom() + 1)
+        EXPECT_EQ(top->geometry().y(), y);
+    else
+        EXPECT_EQ(top->frameGeometry().bottom(), area.bottom());
+    const int openedAt = top->geometry().y();
     window->SetHeight(161);
     RuntimeProcessEvents();
     EXPECT_EQ(window->_ContentWidget()->height(), 161);
+    EXPECT_EQ(top->geometry().y(), openedAt);
 }
 
 TEST_F(ConverterWindow, HeaderPictureClickOpensTheStorePageOnce)
