@@ -1,59 +1,191 @@
 #include "converter/Window1.h"
 
-// Placeholder bodies; the efficiency logic fills them.
+#include "ShowFuelEnergy.h"
+#include "app/IktoSI.h"
 
-void Window1::txtMPGUS_TextChange(TextField *) {}
+#include <cstdint>
+#include <memory>
+#include <string_view>
 
-void Window1::txtMPGUS_GotFocus(TextField *) {}
+namespace {
 
-void Window1::txtMPGUS_LostFocus(TextField *) {}
+// The back colour of the efficiency field being edited, and the orange that
+// the fields are laid out with.
+constexpr std::uint32_t kFocusColor = 0xFFDBA6;
+constexpr std::uint32_t kEfficiencyFieldColor = 0xFF9D00;
 
-bool Window1::txtMPGUS_KeyDown(TextField *, std::string) { return false; }
+// Until a fuel is picked, typing shows a default fuel so that the Wh
+// conversions have an energy content to work with: gasoline for the MPG and
+// litre fields, electricity for the Wh fields. Both are rated at 115400.
+constexpr std::string_view kDefaultLiquidFuel = "Summer Gasoline";
+constexpr std::string_view kDefaultElectricFuel = "Full Electric";
+constexpr double kDefaultFuelBTUPerGalUS = 115400;
 
-void Window1::txtMPGUK_GotFocus(TextField *) {}
+void ShowDefaultFuel(class Window1& window, TextField* field, std::string_view fuel)
+{
+    PopupMenu* menu = window.comboMotive();
+    NilCheck(menu, "The fuel menu");
+    if (menu->Text() != "")
+        return;
+    TextField* fuelName = window.txtFuelType();
+    NilCheck(fuelName, "The fuel name field");
+    fuelName->SetText(std::string(fuel));
+    ShowFuelEnergy(kDefaultFuelBTUPerGalUS);
+    NilCheck(field, "The efficiency field");
+    field->Refresh(true);
+}
 
-void Window1::txtMPGUK_LostFocus(TextField *) {}
+void SetBackColor(TextField* field, std::uint32_t color)
+{
+    NilCheck(field, "The efficiency field");
+    field->SetBackColor(color);
+}
 
-void Window1::txtMPGUK_TextChange(TextField *) {}
+void RunCalcEff()
+{
+    std::shared_ptr<IktoSI> app = App();
+    NilCheck(app, "The application object");
+    app->CalcEff();
+}
 
-void Window1::txtMPGUK_KeyUp(TextField *, std::string) {}
+// Return converts the figure in the field that holds the focus.
+void ConvertOnReturn(const std::string& key)
+{
+    if (key == Chr(13))
+        RunCalcEff();
+}
 
-void Window1::txtL100km_LostFocus(TextField *) {}
+} // namespace
 
-void Window1::txtL100km_GotFocus(TextField *) {}
+void Window1::txtMPGUS_TextChange(TextField* control)
+{
+    ShowDefaultFuel(*this, control, kDefaultLiquidFuel);
+}
 
-void Window1::txtL100km_TextChange(TextField *) {}
+void Window1::txtMPGUS_GotFocus(TextField*)
+{
+    SetBackColor(txtMPGUS(), kFocusColor);
+}
 
-bool Window1::txtL100km_KeyDown(TextField *, std::string) { return false; }
+void Window1::txtMPGUS_LostFocus(TextField*)
+{
+    SetBackColor(txtMPGUS(), kEfficiencyFieldColor);
+}
 
-void Window1::txtkmL_GotFocus(TextField *) {}
+bool Window1::txtMPGUS_KeyDown(TextField*, std::string key)
+{
+    ConvertOnReturn(key);
+    return false;
+}
 
-void Window1::txtkmL_LostFocus(TextField *) {}
+void Window1::txtMPGUK_GotFocus(TextField*)
+{
+    SetBackColor(txtMPGUK(), kFocusColor);
+}
 
-void Window1::txtkmL_TextChange(TextField *) {}
+void Window1::txtMPGUK_LostFocus(TextField*)
+{
+    SetBackColor(txtMPGUK(), kEfficiencyFieldColor);
+}
 
-bool Window1::txtkmL_KeyDown(TextField *, std::string) { return false; }
+void Window1::txtMPGUK_TextChange(TextField* control)
+{
+    ShowDefaultFuel(*this, control, kDefaultLiquidFuel);
+}
 
-void Window1::txtWhkm_GotFocus(TextField *) {}
+// This field converts when Return is released rather than pressed.
+void Window1::txtMPGUK_KeyUp(TextField*, std::string key)
+{
+    ConvertOnReturn(key);
+}
 
-void Window1::txtWhkm_LostFocus(TextField *) {}
+void Window1::txtL100km_LostFocus(TextField*)
+{
+    SetBackColor(txtL100km(), kEfficiencyFieldColor);
+}
 
-void Window1::txtWhkm_TextChange(TextField *) {}
+void Window1::txtL100km_GotFocus(TextField*)
+{
+    SetBackColor(txtL100km(), kFocusColor);
+}
 
-bool Window1::txtWhkm_KeyDown(TextField *, std::string) { return false; }
+void Window1::txtL100km_TextChange(TextField* control)
+{
+    ShowDefaultFuel(*this, control, kDefaultLiquidFuel);
+}
 
-void Window1::txtWhMileUS_GotFocus(TextField *) {}
+bool Window1::txtL100km_KeyDown(TextField*, std::string key)
+{
+    ConvertOnReturn(key);
+    return false;
+}
 
-void Window1::txtWhMileUS_LostFocus(TextField *) {}
+void Window1::txtkmL_GotFocus(TextField*)
+{
+    SetBackColor(txtkmL(), kFocusColor);
+}
 
-void Window1::txtWhMileUS_TextChange(TextField *) {}
+void Window1::txtkmL_LostFocus(TextField*)
+{
+    SetBackColor(txtkmL(), kEfficiencyFieldColor);
+}
 
-bool Window1::txtWhMileUS_KeyDown(TextField *, std::string) { return false; }
+void Window1::txtkmL_TextChange(TextField* control)
+{
+    ShowDefaultFuel(*this, control, kDefaultLiquidFuel);
+}
 
-void Window1::comboMotive_Open(PopupMenu *) {}
+bool Window1::txtkmL_KeyDown(TextField*, std::string key)
+{
+    ConvertOnReturn(key);
+    return false;
+}
 
-void Window1::comboMotive_Change(PopupMenu *) {}
+void Window1::txtWhkm_GotFocus(TextField*)
+{
+    SetBackColor(txtWhkm(), kFocusColor);
+}
 
-void Window1::PBViewFuel_Action(PushButton *) {}
+void Window1::txtWhkm_LostFocus(TextField*)
+{
+    SetBackColor(txtWhkm(), kEfficiencyFieldColor);
+}
 
-void Window1::BevCalcOrange_Action(BevelButton *) {}
+void Window1::txtWhkm_TextChange(TextField* control)
+{
+    ShowDefaultFuel(*this, control, kDefaultElectricFuel);
+}
+
+bool Window1::txtWhkm_KeyDown(TextField*, std::string key)
+{
+    ConvertOnReturn(key);
+    return false;
+}
+
+void Window1::txtWhMileUS_GotFocus(TextField*)
+{
+    SetBackColor(txtWhMileUS(), kFocusColor);
+}
+
+void Window1::txtWhMileUS_LostFocus(TextField*)
+{
+    SetBackColor(txtWhMileUS(), kEfficiencyFieldColor);
+}
+
+void Window1::txtWhMileUS_TextChange(TextField* control)
+{
+    ShowDefaultFuel(*this, control, kDefaultElectricFuel);
+}
+
+bool Window1::txtWhMileUS_KeyDown(TextField*, std::string key)
+{
+    ConvertOnReturn(key);
+    return false;
+}
+
+// The button takes no focus, so the field being edited still holds it and
+// is the one converted.
+void Window1::BevCalcOrange_Action(BevelButton*)
+{
+    RunCalcEff();
+}
