@@ -3,15 +3,20 @@
 #include "IktoSI.h"
 #include "MenuBar1.h"
 #include "converter/Window1.h"
+#include "windows/AboutWindow.h"
+#include "windows/MsgWindow.h"
 
 #include <array>
 
 namespace {
 
 // The program's classes in the order they are registered, after the framework's.
-const std::array<const ClassRecord& (*)(), 2> kProgramClasses { {
+const std::array<const ClassRecord& (*)(), 5> kProgramClasses { {
     &IktoSIClass,
+    &AboutWindowClass,
     &Window1Class,
+    &MenuBar1Class,
+    &MsgWindowClass,
 } };
 
 } // namespace
@@ -22,8 +27,6 @@ void _Initialize()
         RuntimeRegisterClass(*record);
     for (auto record : kProgramClasses)
         RuntimeRegisterClass(record());
-    // The menu bar's record stands after the converter window's.
-    RuntimeRegisterClass(MenuBar1Class());
 }
 
 void _Finalize()
@@ -88,8 +91,6 @@ void _NewAppInstance()
     app->SetMenuBar(MenuBar1());
     _RuntimeRegisterAppObject(app);
 }
-
-void _ApplicationAddMenuHandlers() { }
 
 void _MakeDefaultView()
 {

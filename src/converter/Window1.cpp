@@ -4,6 +4,8 @@
 #include "Window1Properties.h"
 #include "app/MenuBar1.h"
 #include "app/SharedWindow.h"
+#include "windows/AboutWindow.h"
+#include "windows/MsgWindow.h"
 
 #include <array>
 #include <string_view>
@@ -104,4 +106,15 @@ bool Window1::Canvas1_MouseDown(::Canvas*, std::int32_t, std::int32_t)
     return false;
 }
 
-void Window1::Event_Close() { }
+void Window1::Event_Close()
+{
+    // The secondary windows go with the converter window: the About window
+    // first, then the help window. An absent one is made only to be closed.
+    std::shared_ptr<class AboutWindow> about = AboutWindow();
+    NilCheck(about, "The About window");
+    about->Close();
+
+    std::shared_ptr<class MsgWindow> help = MsgWindow();
+    NilCheck(help, "The help window");
+    help->Close();
+}

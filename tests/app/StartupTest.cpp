@@ -36,9 +36,10 @@ TEST(Startup, ClassesAreRegisteredFrameworkFirstThenTheProgramsInOrder)
     for (const ClassRecord* record : RuntimeRegisteredClasses())
         names.push_back(record->fullName);
     const std::size_t framework = FrameworkClasses().size();
-    ASSERT_EQ(names.size(), framework + 3);
+    ASSERT_EQ(names.size(), framework + 5);
     EXPECT_EQ(std::vector<std::string>(names.begin() + static_cast<long>(framework), names.end()),
-        (std::vector<std::string> { "IktoSI", "Window1.Window1", "MenuBar1.MenuBar1" }));
+        (std::vector<std::string> {
+            "IktoSI", "AboutWindow.AboutWindow", "Window1.Window1", "MenuBar1.MenuBar1", "MsgWindow.MsgWindow" }));
     EXPECT_EQ(RuntimeFindClass("Window1.Window1"), &Window1Class());
     const std::vector<std::string>& methods = IktoSIClass().methods;
     EXPECT_EQ(std::vector<std::string>(methods.end() - 5, methods.end()),
