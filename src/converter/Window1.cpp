@@ -1,9 +1,11 @@
 #include "Window1.h"
 
+#include "Window1Bindings.h"
 #include "Window1Controls.h"
 #include "Window1Properties.h"
 #include "app/MenuBar1.h"
 #include "app/SharedWindow.h"
+#include "app/WindowClassRecord.h"
 #include "windows/AboutWindow.h"
 #include "windows/MsgWindow.h"
 
@@ -12,34 +14,20 @@
 
 namespace {
 
-// The window's own operations after the 41 control accessors' and 39
-// handlers' places, in the order of its method table.
-constexpr std::array<std::string_view, 41> kControlNames { "txtMPGUS", "txtMPGUK", "txtL100km", "txtkmL", "txtWhkm",
-    "txtBTUGalUS", "lblMPGUS", "lblMPGUK", "lblL100km", "lblkmL", "lblWhkm", "txtWhMileUS", "lblWhMileUS",
-    "lblBTUGalUS", "txtBTUGalUK", "lblBTUGalUK", "txtBTULiter", "lblBTULiter", "txtkWhGalUS", "lblkWhGalUS",
-    "txtkWhGalUK", "lblkWhGalUK", "txtkWhLiter", "lblkWhLiter", "txtMPH", "lblWhmile11121", "txtKPH", "lblWhmile11131",
-    "lblFuelTypeCombo", "Canvas1", "txtTempF", "lblWhmile11132", "txtTempC", "lblWhmile111111", "comboMotive",
-    "txtFuelType", "PBqsi", "TextArea1", "PBViewFuel", "BevCalc", "BevCalcOrange" };
-
-constexpr std::array<std::string_view, 39> kHandlerNames { "txtMPGUS_TextChange", "txtMPGUS_GotFocus",
-    "txtMPGUS_LostFocus", "txtMPGUS_KeyDown", "txtMPGUK_GotFocus", "txtMPGUK_LostFocus", "txtMPGUK_TextChange",
-    "txtMPGUK_KeyUp", "txtL100km_LostFocus", "txtL100km_GotFocus", "txtL100km_TextChange", "txtL100km_KeyDown",
-    "txtkmL_GotFocus", "txtkmL_LostFocus", "txtkmL_TextChange", "txtkmL_KeyDown", "txtWhkm_GotFocus",
-    "txtWhkm_LostFocus", "txtWhkm_TextChange", "txtWhkm_KeyDown", "txtWhMileUS_GotFocus", "txtWhMileUS_LostFocus",
-    "txtWhMileUS_TextChange", "txtWhMileUS_KeyDown", "txtMPH_KeyDown", "txtMPH_LostFocus", "txtKPH_KeyDown",
-    "txtKPH_LostFocus", "Canvas1_MouseDown", "txtTempF_KeyDown", "txtTempF_LostFocus", "txtTempC_KeyDown",
-    "txtTempC_LostFocus", "comboMotive_Open", "comboMotive_Change", "PBqsi_Action", "PBViewFuel_Action",
-    "BevCalc_Action", "BevCalcOrange_Action" };
-
-std::vector<MemberRecord> OwnMembers(const std::vector<std::string>& own)
+// The window's own operations in method-table order: its hooks and creation
+// steps, the control accessors in creation order, the handlers in the order
+// they are bound, the menu-item accessors, and the Close hook last.
+std::vector<MemberRecord> OwnMembers()
 {
-    std::vector<MemberRecord> members;
-    for (const std::string& name : own) {
-        MemberRecord member { name, "", { { "__Scope", "Public" } } };
-        if (name == "_CreateControls0" || name == "_CreateControls1")
-            member.attributes.emplace_back("Hidden", "");
-        members.push_back(std::move(member));
-    }
+    std::vector<MemberRecord> members { { "Layout", "(  )", {} }, { "CreateControls", "(  )", {} },
+        { "_CreateControls0", "(  )", {} }, { "_CreateControls1", "(  )", {} } };
+    for (const ControlRow& row : Window1ControlRows())
+        members.push_back({ std::string(row.name), "(  ) as " + std::string(ControlClassName(row.controlClass)), {} });
+    for (const Window1Binding& binding : Window1Bindings())
+        members.push_back({ std::string(binding.handler), std::string(binding.signature), {} });
+    const std::vector<MemberRecord> accessors = MenuBar1AccessorMembers(kMenuBar1AccessorNames);
+    members.insert(members.end(), accessors.begin(), accessors.end());
+    members.push_back({ "Event_Close", "(  )", {} });
     return members;
 }
 
@@ -47,27 +35,10 @@ std::vector<MemberRecord> OwnMembers(const std::vector<std::string>& own)
 
 const ClassRecord& Window1Class()
 {
-    static const ClassRecord record = [] {
-        std::vector<std::string> own { "Layout", "CreateControls", "_CreateControls0", "_CreateControls1" };
-        own.insert(own.end(), kControlNames.begin(), kControlNames.end());
-        own.insert(own.end(), kHandlerNames.begin(), kHandlerNames.end());
-        for (std::string_view accessor : kMenuBar1AccessorNames)
-            own.emplace_back(accessor);
-        own.emplace_back("Event_Close");
-
-        ClassRecord r;
-        r.fullName = "Window1.Window1";
-        r.base = &WindowClass();
-        r.methods = WindowClass().methods;
-        r.methods.insert(r.methods.end(), own.begin(), own.end());
-        r.members = OwnMembers(own);
-        r.attributes = { { "__Scope", "Public" } };
-        r.hooks.Layout = [](Window& w) { static_cast<class Window1&>(w).Layout(); };
-        r.hooks.CreateControls = [](Window& w) { static_cast<class Window1&>(w).CreateControls(); };
-        r.hooks.Close = [](Window& w) { static_cast<class Window1&>(w).Event_Close(); };
-        r.make = [] { return std::make_shared<class Window1>(); };
-        return r;
-    }();
+    static const ClassRecord record = WindowClassRecord<class Window1>("Window1.Window1", OwnMembers(),
+        { .Layout = [](Window& w) { static_cast<class Window1&>(w).Layout(); },
+            .CreateControls = [](Window& w) { static_cast<class Window1&>(w).CreateControls(); },
+            .Close = [](Window& w) { static_cast<class Window1&>(w).Event_Close(); } });
     return record;
 }
 

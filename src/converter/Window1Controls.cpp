@@ -261,6 +261,27 @@ RectControl& Found(const class Window1& window, std::string_view name)
 
 } // namespace
 
+std::string_view ControlClassName(ControlClass controlClass)
+{
+    switch (controlClass) {
+    case ControlClass::TextField:
+        return "TextField";
+    case ControlClass::Label:
+        return "Label";
+    case ControlClass::Canvas:
+        return "Canvas";
+    case ControlClass::PopupMenu:
+        return "PopupMenu";
+    case ControlClass::PushButton:
+        return "PushButton";
+    case ControlClass::TextArea:
+        return "TextArea";
+    case ControlClass::BevelButton:
+        return "BevelButton";
+    }
+    return "";
+}
+
 std::span<const ControlRow> Window1ControlRows()
 {
     return kControlRows;

@@ -8,6 +8,7 @@
 class Window1;
 
 enum class ControlClass { TextField, Label, Canvas, PopupMenu, PushButton, TextArea, BevelButton };
+std::string_view ControlClassName(ControlClass controlClass);
 
 // One of the converter window's 41 controls: its name, class, the text size
 // set before its property list (none for the header picture, which gets its

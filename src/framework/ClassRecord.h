@@ -21,11 +21,11 @@ struct MemberRecord {
 
 // The class-level events a class record can hook, without a delegate.
 struct ClassHooks {
-    std::function<void(Window&)> Layout;
-    std::function<void(Window&)> CreateControls;
-    std::function<void(Window&, Window&)> AddMenuHandlers;
-    std::function<void(Window&)> Close;
-    std::function<void(Application&)> Open;
+    std::function<void(Window&)> Layout {};
+    std::function<void(Window&)> CreateControls {};
+    std::function<void(Window&, Window&)> AddMenuHandlers {};
+    std::function<void(Window&)> Close {};
+    std::function<void(Application&)> Open {};
 };
 
 // Describes one class to the runtime: its full name, base, method table in

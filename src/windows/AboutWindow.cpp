@@ -4,6 +4,7 @@
 #include "app/HeaderPictures.h"
 #include "app/MenuBar1.h"
 #include "app/SharedWindow.h"
+#include "app/WindowClassRecord.h"
 
 #include <array>
 #include <span>
@@ -51,19 +52,10 @@ std::vector<MemberRecord> OwnMembers()
         { "Label3", "(  ) as Label", {} },
         { "Label3_MouseDown", std::string(kLabelMouseDownSignature), {} },
     };
-    for (std::string_view accessor : kMenuBar1AccessorNames) {
-        const char* result = accessor == "AppleAbout" ? "AppleMenuItem"
-            : accessor == "FileQuit"                  ? "QuitMenuItem"
-                                                      : "MenuItem";
-        members.push_back({ std::string(accessor), std::string("(  ) as ") + result, {} });
-    }
+    const std::vector<MemberRecord> accessors = MenuBar1AccessorMembers(kMenuBar1AccessorNames);
+    members.insert(members.end(), accessors.begin(), accessors.end());
     members.push_back({ "AddMenuHandlers", "( Window )", {} });
     members.push_back({ "_About_Action", std::string(kMenuHandlerSignature), {} });
-    for (MemberRecord& member : members) {
-        member.attributes.emplace_back("__Scope", "Public");
-        if (member.name == "_CreateControls0")
-            member.attributes.emplace_back("Hidden", "");
-    }
     return members;
 }
 
@@ -71,22 +63,11 @@ std::vector<MemberRecord> OwnMembers()
 
 const ClassRecord& AboutWindowClass()
 {
-    static const ClassRecord record = [] {
-        ClassRecord r;
-        r.fullName = "AboutWindow.AboutWindow";
-        r.base = &WindowClass();
-        r.members = OwnMembers();
-        r.methods = WindowClass().methods;
-        for (const MemberRecord& member : r.members)
-            r.methods.push_back(member.name);
-        r.attributes = { { "__Scope", "Public" } };
-        r.hooks.Layout = [](Window& w) { static_cast<class AboutWindow&>(w).Layout(); };
-        r.hooks.CreateControls = [](Window& w) { static_cast<class AboutWindow&>(w).CreateControls(); };
-        r.hooks.AddMenuHandlers
-            = [](Window& w, Window& other) { static_cast<class AboutWindow&>(w).AddMenuHandlers(other); };
-        r.make = [] { return std::make_shared<class AboutWindow>(); };
-        return r;
-    }();
+    static const ClassRecord record = WindowClassRecord<class AboutWindow>("AboutWindow.AboutWindow", OwnMembers(),
+        { .Layout = [](Window& w) { static_cast<class AboutWindow&>(w).Layout(); },
+            .CreateControls = [](Window& w) { static_cast<class AboutWindow&>(w).CreateControls(); },
+            .AddMenuHandlers
+            = [](Window& w, Window& other) { static_cast<class AboutWindow&>(w).AddMenuHandlers(other); } });
     return record;
 }
 

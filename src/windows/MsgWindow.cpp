@@ -3,6 +3,7 @@
 #include "MsgWindowProperties.h"
 #include "app/HeaderPictures.h"
 #include "app/SharedWindow.h"
+#include "app/WindowClassRecord.h"
 #include "converter/Window1.h"
 
 #include <array>
@@ -43,11 +44,6 @@ std::vector<MemberRecord> OwnMembers()
         { "Canvas1", "(  ) as Canvas", {} },
         { "Canvas1_MouseDown", std::string(kCanvasMouseDownSignature), {} },
     };
-    for (MemberRecord& member : members) {
-        member.attributes.emplace_back("__Scope", "Public");
-        if (member.name == "_CreateControls0")
-            member.attributes.emplace_back("Hidden", "");
-    }
     return members;
 }
 
@@ -55,20 +51,9 @@ std::vector<MemberRecord> OwnMembers()
 
 const ClassRecord& MsgWindowClass()
 {
-    static const ClassRecord record = [] {
-        ClassRecord r;
-        r.fullName = "MsgWindow.MsgWindow";
-        r.base = &WindowClass();
-        r.members = OwnMembers();
-        r.methods = WindowClass().methods;
-        for (const MemberRecord& member : r.members)
-            r.methods.push_back(member.name);
-        r.attributes = { { "__Scope", "Public" } };
-        r.hooks.Layout = [](Window& w) { static_cast<class MsgWindow&>(w).Layout(); };
-        r.hooks.CreateControls = [](Window& w) { static_cast<class MsgWindow&>(w).CreateControls(); };
-        r.make = [] { return std::make_shared<class MsgWindow>(); };
-        return r;
-    }();
+    static const ClassRecord record = WindowClassRecord<class MsgWindow>("MsgWindow.MsgWindow", OwnMembers(),
+        { .Layout = [](Window& w) { static_cast<class MsgWindow&>(w).Layout(); },
+            .CreateControls = [](Window& w) { static_cast<class MsgWindow&>(w).CreateControls(); } });
     return record;
 }
 
