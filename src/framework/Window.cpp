@@ -257,16 +257,20 @@ void Window::ApplyGeometry()
     content->knownHeight = height_;
     QMenuBar* bar = top->menuWidget() ? top->menuBar() : nullptr;
     const int barHeight = (bar && menuBarVisible_) ? bar->sizeHint().height() : 0;
+    // Qt takes no size beyond QWIDGETSIZE_MAX; adding the bar must not overflow.
+    auto withBar = [barHeight](int height) {
+        return static_cast<int>(std::min<long long>(static_cast<long long>(height) + barHeight, QWIDGETSIZE_MAX));
+    };
     if (resizeable_) {
         content->setMinimumSize(minWidth_, minHeight_);
         content->setMaximumSize(maxWidth_, maxHeight_);
-        top->setMinimumSize(minWidth_, minHeight_ + barHeight);
-        top->setMaximumSize(maxWidth_, maxHeight_ + barHeight);
+        top->setMinimumSize(minWidth_, withBar(minHeight_));
+        top->setMaximumSize(maxWidth_, withBar(maxHeight_));
         content->resize(width_, height_);
-        top->resize(width_, height_ + barHeight);
+        top->resize(width_, withBar(height_));
     } else {
         content->setFixedSize(width_, height_);
-        top->setFixedSize(width_, height_ + barHeight);
+        top->setFixedSize(width_, withBar(height_));
     }
 }
 
