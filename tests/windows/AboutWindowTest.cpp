@@ -14,25 +14,8 @@ namespace {
 
 using SecondaryWindows::OnScreen;
 
-class AboutWindowTest : public ProgramFixture {
-protected:
-    void SetUp() override
-    {
-        ProgramFixture::SetUp();
-        SecondaryWindows::UseBuiltBundle();
-    }
-    void TearDown() override
-    {
-        _SetApplicationExecutablePath("");
-        ProgramFixture::TearDown();
-    }
-};
-
-QRect InWindow(Window& window, RectControl* control)
-{
-    QWidget* widget = control->_Widget();
-    return { widget->mapTo(window._ContentWidget(), QPoint(0, 0)), widget->size() };
-}
+using AboutWindowTest = SecondaryWindows::Fixture;
+using SecondaryWindows::InWindow;
 
 TEST_F(AboutWindowTest, AFixedDarkWindowWithTheHeaderAndThreeYellowLines)
 {

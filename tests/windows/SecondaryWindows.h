@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/Framework.h"
+#include "support/ProgramFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -100,6 +101,28 @@ protected:
     {
         Look();
         return false;
+    }
+};
+
+// Where a control stands in its window's content area, also inside a parent control.
+inline QRect InWindow(Window& window, RectControl* control)
+{
+    QWidget* widget = control->_Widget();
+    return { widget->mapTo(window._ContentWidget(), QPoint(0, 0)), widget->size() };
+}
+
+// The program started, finding its header pictures in the built bundle.
+class Fixture : public ProgramFixture {
+protected:
+    void SetUp() override
+    {
+        ProgramFixture::SetUp();
+        UseBuiltBundle();
+    }
+    void TearDown() override
+    {
+        _SetApplicationExecutablePath("");
+        ProgramFixture::TearDown();
     }
 };
 
