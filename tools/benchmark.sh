@@ -23,14 +23,7 @@ cmake --build "$build" -j"$(nproc)" --target ikto-si MapTimer ConverterBenchmark
 work=$(mktemp -d /tmp/ikto-benchmark.XXXXXX)
 xvfb=""
 trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
-Xvfb -displayfd 3 -screen 0 1280x1000x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-export DISPLAY=":$(cat "$work/display")"
-unset QT_QPA_PLATFORM
+start_private_xvfb "$work/display"
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 

@@ -41,16 +41,7 @@ echo "--- unit and widget suite under the sanitizers"
 
 echo "--- start-up and shut-down of the real program under the sanitizers"
 cc -O2 -std=c11 -Wall -Wextra -Werror bench/MapTimer.c -lX11 -o "$build/MapTimer" || exit 1
-# -displayfd picks a display number that no other server holds.
-Xvfb -displayfd 3 -screen 0 1280x1000x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do
-    [ -s "$display_file" ] && break
-    sleep 0.1
-done
-[ -s "$display_file" ] || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=":$(cat "$display_file")"
-unset QT_QPA_PLATFORM
+start_private_xvfb "$display_file" || exit 1
 
 program="$build/IKTO-SI/bin/ikto-si"
 title="IKTO Interim SI Conversion Tool"
