@@ -16,6 +16,11 @@ public:
     void SetListIndex(int index);
     std::string Text() const;
 
+    // A click, and a pick from the list with the mouse, leave the focus in
+    // the field being edited, so that what the pick sets off can still see
+    // which field that is; Tab still reaches the menu.
+    bool _TakesFocusOnClick() const override { return false; }
+
     // The user's pick of a row, as the menu's list delivers it.
     void _UserPicked(int row);
 

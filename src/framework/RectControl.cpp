@@ -16,11 +16,22 @@
 
 namespace {
 
-// Focus that moves because the window was deactivated or a popup opened
-// stays the window's focus: such moves raise no GotFocus or LostFocus.
-bool IsWindowsOwnFocusMove(const QFocusEvent& event)
+// Focus stays the window's while the window is deactivated, a popup or menu
+// holds the keys or the menu bar takes them: such moves raise no GotFocus or
+// LostFocus. Only a move to another control of the same window, or focus
+// that goes nowhere, is one.
+bool IsWindowsOwnFocusMove(const QWidget& widget, const QFocusEvent& event)
 {
-    return event.reason() != Qt::ActiveWindowFocusReason && event.reason() != Qt::PopupFocusReason;
+    switch (event.reason()) {
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+    case Qt::MenuBarFocusReason:
+        return false;
+    default:
+        break;
+    }
+    const QWidget* now = QApplication::focusWidget();
+    return !now || now == &widget || now->window() == widget.window();
 }
 
 template <class T> const T* As(const PropertyValue& value)
@@ -69,13 +80,25 @@ protected:
     {
         switch (event->type()) {
         case QEvent::FocusIn:
-            if (watched == control_._Widget() && IsWindowsOwnFocusMove(*static_cast<QFocusEvent*>(event)))
+            if (watched == control_._Widget()
+                && IsWindowsOwnFocusMove(*control_._Widget(), *static_cast<QFocusEvent*>(event)))
                 control_._RaiseFromQt(ControlEvent::GotFocus);
             break;
-        case QEvent::FocusOut:
-            if (watched == control_._Widget() && IsWindowsOwnFocusMove(*static_cast<QFocusEvent*>(event)))
+        case QEvent::FocusOut: {
+            auto* focus = static_cast<QFocusEvent*>(event);
+            if (watched != control_._Widget())
+                break;
+            if (focus->reason() == Qt::MenuBarFocusReason) {
+                // The menu bar holding the keys is to the control what an
+                // open menu is: a field keeps its selection for the Edit menu.
+                QFocusEvent asForAMenu(QEvent::FocusOut, Qt::PopupFocusReason);
+                QCoreApplication::sendEvent(watched, &asForAMenu);
+                return true;
+            }
+            if (IsWindowsOwnFocusMove(*control_._Widget(), *focus))
                 control_._RaiseFromQt(ControlEvent::LostFocus);
             break;
+        }
         case QEvent::KeyPress:
             if (auto key = KeyTextOf(*static_cast<QKeyEvent*>(event))) {
                 EventArgs args;
@@ -274,9 +297,12 @@ void RectControl::_ApplyFocusPolicy()
     if (!widget)
         return;
     Qt::FocusPolicy policy = Qt::NoFocus;
-    // Out of the tab order a control still takes the focus with a click.
-    if (_TakesFocus())
+    // Out of the tab order a control still takes the focus with a click,
+    // unless it leaves the focus alone when clicked.
+    if (_TakesFocus() && _TakesFocusOnClick())
         policy = tabStop_ ? Qt::StrongFocus : Qt::ClickFocus;
+    else if (_TakesFocus() && tabStop_)
+        policy = Qt::TabFocus;
     widget->setFocusPolicy(policy);
 }
 

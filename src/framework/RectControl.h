@@ -54,6 +54,8 @@ public:
     bool TabStop() const noexcept { return tabStop_; }
     // Whether the control can hold the keyboard focus at all.
     virtual bool _TakesFocus() const { return true; }
+    // Whether a click gives it the focus; one that takes none is reached with Tab only.
+    virtual bool _TakesFocusOnClick() const { return true; }
 
     float TextSize() const noexcept { return textSize_; }
     void SetTextSize(float size);

@@ -24,6 +24,9 @@ namespace {
 class TopLevelWidget : public QMainWindow {
 public:
     Window* owner = nullptr;
+    // The widget that held the focus before the menu bar took the keys: it
+    // still holds the window's focus while the menu bar has them.
+    QPointer<QWidget> focusBeforeMenuBar;
 
 protected:
     void closeEvent(QCloseEvent* event) override
@@ -68,6 +71,8 @@ struct Window::Impl {
     QPointer<TopLevelWidget> top;
     QPointer<ContentWidget> content;
     std::vector<std::pair<QPointer<QAction>, std::shared_ptr<MenuItem>>> actions;
+    // The application menu bar's shortcuts, in a window that shows no bar.
+    std::vector<QPointer<QAction>> shortcuts;
 };
 
 Window::Window()
@@ -111,6 +116,10 @@ void Window::Constructor()
     top->setCentralWidget(content);
     impl_->top = top;
     impl_->content = content;
+    QObject::connect(qApp, &QApplication::focusChanged, top, [top](QWidget* old, QWidget* now) {
+        if (now && now == top->menuWidget() && old && old->window() == top)
+            top->focusBeforeMenuBar = old;
+    });
 
     std::shared_ptr<Window> self = std::dynamic_pointer_cast<Window>(weak_from_this().lock());
     if (self) {
@@ -127,6 +136,8 @@ void Window::Constructor()
         if (record->hooks.AddMenuHandlers)
             record->hooks.AddMenuHandlers(*this, *this);
     }
+    if (!menuBar_)
+        AddApplicationShortcuts();
     constructed_ = true;
     ApplyWindowFlags();
     ApplyGeometry();
@@ -306,24 +317,65 @@ void Window::SetMenuBar(std::shared_ptr<::MenuBar> bar)
     BuildMenuBar();
 }
 
+std::function<void(const std::shared_ptr<MenuItem>&)> Window::MenuCommand()
+{
+    std::weak_ptr<Object> weakWindow = weak_from_this();
+    return [this, weakWindow](const std::shared_ptr<MenuItem>& item) {
+        std::shared_ptr<Object> keep = weakWindow.lock();
+        if (!keep)
+            return;
+        _DispatchEvent([&] { Application::_HandleMenuCommand(this, *item); });
+    };
+}
+
+void Window::AddApplicationShortcuts()
+{
+    // The application's menu bar serves every window of the program: in a
+    // window that shows no bar its shortcuts still work.
+    TopLevelWidget* top = impl_->top;
+    auto app = std::dynamic_pointer_cast<Application>(_GetAppObject());
+    std::shared_ptr<::MenuBar> bar = app ? app->MenuBar() : nullptr;
+    if (!top || !bar)
+        return;
+    auto perform = MenuCommand();
+    for (int m = 0; m < bar->Count(); ++m) {
+        std::shared_ptr<MenuItem> menu = bar->Item(m);
+        for (int i = 0; i < menu->Count(); ++i) {
+            std::shared_ptr<MenuItem> item = menu->Item(i);
+            if (item->IsSeparator() || !item->KeyboardShortcut() || item->KeyboardShortcut()->empty())
+                continue;
+            auto* action = new QAction(top);
+            action->setShortcut(QKeySequence(QtShortcut(*item->KeyboardShortcut())));
+            action->setShortcutContext(Qt::WindowShortcut);
+            QObject::connect(action, &QAction::triggered, top, [perform, item] { perform(item); });
+            top->addAction(action);
+            impl_->shortcuts.emplace_back(action);
+        }
+    }
+}
+
+void Window::RemoveApplicationShortcuts()
+{
+    for (const QPointer<QAction>& action : impl_->shortcuts)
+        delete action.data();
+    impl_->shortcuts.clear();
+}
+
 void Window::BuildMenuBar()
 {
     TopLevelWidget* top = impl_->top;
     if (!top)
         return;
     impl_->actions.clear();
+    RemoveApplicationShortcuts();
     if (!menuBar_) {
         top->setMenuBar(nullptr);
+        AddApplicationShortcuts();
         return;
     }
     auto* qtBar = new QMenuBar;
     std::weak_ptr<Object> weakWindow = weak_from_this();
-    auto perform = [this, weakWindow](const std::shared_ptr<MenuItem>& item) {
-        std::shared_ptr<Object> keep = weakWindow.lock();
-        if (!keep)
-            return;
-        _DispatchEvent([&] { Application::_HandleMenuCommand(this, *item); });
-    };
+    auto perform = MenuCommand();
     for (int m = 0; m < menuBar_->Count(); ++m) {
         std::shared_ptr<MenuItem> menuItem = menuBar_->Item(m);
         QMenu* menu = qtBar->addMenu(QString::fromStdString(menuItem->Text()));
@@ -365,8 +417,11 @@ RectControl* Window::Focus() const
 {
     if (!impl_->top || !impl_->content)
         return nullptr;
-    for (QWidget* widget = impl_->top->focusWidget(); widget && widget != impl_->content;
-         widget = widget->parentWidget()) {
+    QWidget* focus = impl_->top->focusWidget();
+    // The menu bar holding the keys takes no focus from the window.
+    if (focus && focus == impl_->top->menuWidget())
+        focus = impl_->top->focusBeforeMenuBar;
+    for (QWidget* widget = focus; widget && widget != impl_->content; widget = widget->parentWidget()) {
         for (const auto& control : controls_)
             if (control->_Widget() == widget)
                 return control.get();

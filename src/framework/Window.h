@@ -6,6 +6,7 @@
 #include "RectControl.h"
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -13,6 +14,7 @@
 #include <vector>
 
 class MenuBar;
+class MenuItem;
 class QWidget;
 
 // A real top-level window. Positions and sizes are pixels of its content
@@ -83,6 +85,10 @@ private:
     void ApplyGeometry();
     void ApplyBackColor();
     void BuildMenuBar();
+    void AddApplicationShortcuts();
+    void RemoveApplicationShortcuts();
+    // Carries out a menu command chosen in this window, while the window lives.
+    std::function<void(const std::shared_ptr<MenuItem>&)> MenuCommand();
     void ShowNow();
 
     std::string title_;

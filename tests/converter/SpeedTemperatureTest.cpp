@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QMainWindow>
+#include <QMenu>
 
 #include <gtest/gtest.h>
 
@@ -32,6 +34,8 @@ TEST_F(SpeedTemperature, ReturnConvertsIntoThePartnerField)
         { &Window1::txtTempC, &Window1::txtTempF, "-17", "1.4", "Calc °F" },
         { &Window1::txtMPH, &Window1::txtKPH, "abc", "NAN", "Calc km/h" },
         { &Window1::txtKPH, &Window1::txtMPH, "-100", "-62", "Calc mph" },
+        // Large enough that every digit of the factor shows.
+        { &Window1::txtMPH, &Window1::txtKPH, "1000000", "1609344", "Calc km/h" },
     };
     for (const ReturnCase& c : cases) {
         TextField* field = (window.get()->*c.field)();
@@ -96,6 +100,34 @@ TEST_F(SpeedTemperature, TheCaptionFollowsTheKeysAndTheFocus)
     PressReturn(window->txtKPH());
     EXPECT_EQ(window->BevCalc()->Caption(), "Calc");
     EXPECT_EQ(window->txtMPH()->Text(), "60");
+}
+
+// The menu bar taking the keys (Alt, a menu opened by its mnemonic) and
+// giving them back moves no focus out of the field: the caption stays, and
+// Edit > Copy chosen from the keyboard copies the field's text.
+TEST_F(SpeedTemperature, UsingTheMenuBarFromTheKeyboardKeepsTheFocus)
+{
+    TypeInto(window->txtKPH(), "55");
+    ASSERT_EQ(window->BevCalc()->Caption(), "Calc mph");
+    auto* top = static_cast<QMainWindow*>(window->_TopLevelWidget());
+
+    Widgets::Key(window->txtKPH(), Qt::Key_Alt);
+    ASSERT_EQ(QApplication::focusWidget(), top->menuWidget()) << "Alt gave the menu bar no keys";
+    EXPECT_EQ(window->Focus(), window->txtKPH());
+    QTest::keyClick(top->menuWidget(), Qt::Key_Escape);
+    EXPECT_EQ(QApplication::focusWidget(), Widgets::Of(window->txtKPH()));
+    EXPECT_EQ(window->BevCalc()->Caption(), "Calc mph");
+
+    QApplication::clipboard()->clear();
+    QTest::keyClick(Widgets::Of(window->txtKPH()), Qt::Key_A, Qt::ControlModifier);
+    Widgets::Key(window->txtKPH(), Qt::Key_E, Qt::AltModifier);
+    auto* edit = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(edit, nullptr) << "Alt+E opened no menu";
+    QTest::keyClick(edit, Qt::Key_C);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "55");
+    EXPECT_EQ(window->Focus(), window->txtKPH());
+    EXPECT_EQ(window->BevCalc()->Caption(), "Calc mph");
 }
 
 TEST_F(SpeedTemperature, EveryKeyDownLetsTheKeyIn)

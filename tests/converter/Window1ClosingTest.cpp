@@ -88,26 +88,37 @@ INSTANTIATE_TEST_SUITE_P(Window1, ConverterClosing,
             "OnlyHelpOpen", true, false, States { { W1, Help }, { W1, Help, About }, { W1, Help }, { W1 }, {} } }),
     [](const ::testing::TestParamInfo<ClosingCase>& info) { return std::string(info.param.name); });
 
-// Quitting through the menu, from the About window, while the About and
-// help windows are open: every window goes, each raising its Close once.
-TEST_F(ConverterFixture, QuitFromTheAboutWindowWithTheHelpWindowOpenClosesEverything)
+// Ctrl+Q, the Quit item's shortcut, pressed in the About window or in the
+// help window (which shows no menu bar, but is served by the application's)
+// while both are open: every window goes, each raising its Close once.
+class QuitShortcut : public ConverterFixture, public ::testing::WithParamInterface<std::string> { };
+
+TEST_P(QuitShortcut, ClosesEveryWindowFromTheWindowItIsPressedIn)
 {
     Widgets::Click(window->PBqsi());
     MenuAction(*window, "Help", "About")->trigger();
     std::shared_ptr<class AboutWindow> about = AboutWindow();
     std::shared_ptr<class MsgWindow> help = MsgWindow();
-    ASSERT_TRUE(Widgets::Activate(*about));
+    std::shared_ptr<Window> pressedIn = GetParam() == Help ? std::shared_ptr<Window>(help) : about;
+    ASSERT_TRUE(Widgets::Activate(*pressedIn));
     SecondaryWindows::ShownWindows shown;
-    // Ctrl+Q, the Quit item's shortcut.
-    QTest::keyClick(about->_TopLevelWidget(), Qt::Key_Q, Qt::ControlModifier);
+    SecondaryWindows::OpenWindowsTimeline timeline;
+    timeline.Look();
+    QTest::keyClick(pressedIn->_TopLevelWidget(), Qt::Key_Q, Qt::ControlModifier);
     RuntimeProcessEvents();
     EXPECT_TRUE(_RuntimeQuitRequested());
     for (const std::shared_ptr<Window>& w : std::vector<std::shared_ptr<Window>> { window, about, help })
         EXPECT_TRUE(w->_IsClosed());
     EXPECT_TRUE(_RuntimeOpenWindows().empty());
+    EXPECT_EQ(timeline.states.back(), std::vector<std::string> {});
     EXPECT_TRUE(shown.shown.empty());
     EXPECT_EQ(_ReportedExceptionCount(), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Window1, QuitShortcut, ::testing::Values(About, Help), [](const ::testing::TestParamInfo<std::string>& info) {
+        return info.param == Help ? std::string("InTheHelpWindow") : std::string("InTheAboutWindow");
+    });
 
 // The whole run, as the user has it: the converter window open, Help >
 // About and Info chosen, then Quit from the About window's menu. The event

@@ -1,5 +1,6 @@
 # The program ends with status 0 when its converter window is closed, with
-# or without the help and About windows open, and on Ctrl+Q and File > Quit.
+# or without the help and About windows open, and on Ctrl+Q and File > Quit;
+# Ctrl+Q works from the help window too, which shows no menu bar.
 source "$(dirname "$0")/lib.sh"
 
 if start_program; then
@@ -31,4 +32,17 @@ fi
 if start_program; then
     choose_menu_item "$MENU_FILE_X"
     check_exit_status "File > Quit"
+fi
+
+if start_program; then
+    click_control PBqsi
+    wait_until 5 eval '[ -n "$(window_titled "$HELP_TITLE")" ]'
+    help=$(window_titled "$HELP_TITLE")
+    check_true "Info opens the help window" [ -n "$help" ]
+    if [ -n "$help" ]; then
+        activate "$help"
+        key ctrl+q
+        check_exit_status "Ctrl+Q in the help window"
+    fi
+    stop_program
 fi

@@ -294,6 +294,15 @@ check_fields() { # context field=text...
     done
 }
 
+# The colour of a control as the screen shows it, "RRGGBB", read off a pixel
+# near its left edge, where no text is drawn.
+control_colour() { # name
+    local left top
+    read -r left top < <(echo "$CONTROLS" | awk -v n="$1" '$1 == n { print $2 + 2, $3 + 2 }')
+    import -window "$WIN" -crop "1x1+$left+$((top + MENU))" -depth 8 txt:- 2>/dev/null |
+        sed -n 's/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p' | head -n 1 | tr a-f A-F
+}
+
 # Opens the fuel menu with the mouse and clicks the row of a fuel.
 pick_fuel() { # fuel name
     local row=0 i before popup w h

@@ -164,6 +164,29 @@ TEST_F(ControlEvents, AClickOnAButtonThatAcceptsNoFocusLeavesTheFocus)
     EXPECT_EQ(window->Focus(), other);
 }
 
+// A click on a popup menu leaves the focus where it was, as a click on such a
+// button does; Tab still reaches the menu, and a click on a field moves the
+// focus into it.
+TEST_F(ControlEvents, AClickOnAPopupMenuLeavesTheFocusTabReachesIt)
+{
+    menu->AddRow("First");
+    Widgets::Click(other);
+    EXPECT_EQ(window->Focus(), other);
+    Widgets::KeyToFocus(Qt::Key_Tab);
+    EXPECT_EQ(window->Focus(), menu);
+
+    Widgets::Click(field);
+    EXPECT_EQ(window->Focus(), field);
+    recorder->events.clear();
+    Widgets::Click(menu);
+    auto* combo = static_cast<QComboBox*>(Widgets::Of(menu));
+    ASSERT_TRUE(combo->view()->isVisible());
+    QTest::keyClick(combo->view(), Qt::Key_Escape);
+    EXPECT_FALSE(combo->view()->isVisible());
+    EXPECT_EQ(window->Focus(), field);
+    EXPECT_EQ(recorder->events, std::vector<std::string> {});
+}
+
 TEST_F(ControlEvents, PopupMenuShowsNoRowUntilTheUserPicksOne)
 {
     EXPECT_EQ(recorder->events, std::vector<std::string> { "Open" });

@@ -4,6 +4,7 @@
 #include "support/ProgramFixture.h"
 #include "support/Widgets.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPalette>
@@ -62,6 +63,25 @@ protected:
             = combo->findText(QString::fromUtf8(name.data(), static_cast<int>(name.size())), Qt::MatchExactly);
         ASSERT_GE(row, 0) << name;
         emit combo->activated(row);
+        QApplication::processEvents();
+    }
+
+    // Picks a fuel with the mouse: a click opens the menu's list, a click on
+    // the row picks it.
+    void PickFuelWithTheMouse(std::string_view name)
+    {
+        auto* combo = static_cast<QComboBox*>(Widgets::Of(window->comboMotive()));
+        const int row
+            = combo->findText(QString::fromUtf8(name.data(), static_cast<int>(name.size())), Qt::MatchExactly);
+        ASSERT_GE(row, 0) << name;
+        Widgets::Click(window->comboMotive());
+        QAbstractItemView* list = combo->view();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window(), 2000)) << "the fuel menu's list did not open";
+        const QPoint at = list->visualRect(combo->model()->index(row, 0)).center();
+        QTest::mouseMove(list->viewport(), at);
+        // A release right after the list opened would count as the opening click's.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at, QApplication::doubleClickInterval());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !list->window()->isVisible(); }, 2000)) << "the list stayed open";
         QApplication::processEvents();
     }
 

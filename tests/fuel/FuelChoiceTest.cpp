@@ -156,6 +156,27 @@ TEST_F(FuelChoice, PickConvertsTheFocusedFigureForTheNewFuel)
     EXPECT_EQ(Texts(kEfficiencyFields), cng);
 }
 
+// Picked with the mouse, the fuel converts the figure being typed: the
+// click leaves the focus (and its colour) in the field.
+TEST_F(FuelChoice, AMousePickConvertsTheFigureBeingTyped)
+{
+    TypeInto(&Window1::txtMPGUS, "43");
+    PickFuelWithTheMouse("E85");
+    EXPECT_EQ(window->comboMotive()->Text(), "E85");
+    EXPECT_EQ(window->Focus(), Field(&Window1::txtMPGUS));
+    EXPECT_EQ(ShownBackColor(&Window1::txtMPGUS), 0xFFDBA6u);
+    EXPECT_EQ(
+        Texts(kEfficiencyFields), (std::vector<std::string> { "43", "51.64", "5.47", "18.28", "345.84", "556.58" }));
+}
+
+TEST_F(FuelChoice, AMousePickWithMPGUSEmptyConvertsNothing)
+{
+    TypeInto(&Window1::txtMPGUK, "51.64");
+    PickFuelWithTheMouse("E85");
+    EXPECT_EQ(window->Focus(), Field(&Window1::txtMPGUK));
+    EXPECT_EQ(Texts(kEfficiencyFields), (std::vector<std::string> { "", "51.64", "", "", "", "" }));
+}
+
 TEST_F(FuelChoice, FocusOutsideTheEfficiencyFieldsConvertsNothing)
 {
     Enter(&Window1::txtMPGUS, "43");

@@ -6,6 +6,8 @@
 #include "windows/MsgWindowProperties.h"
 #include "windows/SecondaryWindows.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -133,6 +135,20 @@ TEST_F(HelpWindowTest, HeaderClickOpensTheStorePageAndLeavesTitleAndText)
     EXPECT_EQ(help->txtArea()->Text(), "Text");
     // The header takes no focus from the text area.
     EXPECT_EQ(help->Focus(), help->txtArea());
+}
+
+// The help window shows no menu bar, but the application's serves it: an
+// Edit shortcut acts once, on the text area that holds the focus.
+TEST_F(HelpWindowTest, EditShortcutsActOnceOnTheTextArea)
+{
+    std::shared_ptr<class MsgWindow> help = MsgWindow();
+    ASSERT_TRUE(Widgets::Activate(*help));
+    Widgets::Click(help->txtArea());
+    QApplication::clipboard()->setText("xy");
+    QTest::keyClick(help->txtArea()->_Widget(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(help->txtArea()->Text(), "xy");
+    QTest::keyClick(help->txtArea()->_Widget(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(help->txtArea()->Text(), "");
 }
 
 TEST_F(HelpWindowTest, ClassRecordHasTwoHooksAndSixOperations)
