@@ -47,6 +47,11 @@ std::shared_ptr<RuntimeException> _CallFunctionWithExceptionHandling(Routine rou
 
 void _Main()
 {
+    _MainWith(&_Startup);
+}
+
+void _MainWith(void (*startupRoutine)())
+{
     try {
         {
             auto helper = RuntimeCreateDelegate<std::shared_ptr<RuntimeException>, Routine, void*>(
@@ -57,7 +62,7 @@ void _Main()
             _RuntimeSetExceptionHelper(helper);
         }
         {
-            auto startup = RuntimeCreateDelegate<void>(Invokers::Routine0(&_Startup), nullptr, "(  )", 0);
+            auto startup = RuntimeCreateDelegate<void>(Invokers::Routine0(startupRoutine), nullptr, "(  )", 0);
             _RunFrameworkInitialization(startup);
         }
         _RuntimeRun();
@@ -65,6 +70,8 @@ void _Main()
         _UnhandledException(exception);
     } catch (const std::exception& exception) {
         _UnhandledException(exception);
+    } catch (...) {
+        _UnhandledException();
     }
 }
 

@@ -11,7 +11,11 @@ void _Initialize();
 // Releases the module-level shared objects at the end of a run, the menu bar last.
 void _Finalize();
 
+// Runs start-up and the event loop; whatever escapes them, of any type, is
+// reported once and ends the run in order.
 void _Main();
+// The same around another start-up routine than _Startup (the tests' way in).
+void _MainWith(void (*startupRoutine)());
 void _Startup();
 void _InitFileTypes();
 void _NewAppInstance();

@@ -1,6 +1,7 @@
 #include "Runtime.h"
 
 #include "Application.h"
+#include "Display.h"
 #include "FrameworkClasses.h"
 #include "Window.h"
 
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 
 namespace {
@@ -41,6 +43,42 @@ int qtArgc = 1;
 char qtProgramName[] = "ikto-si";
 char* qtArgv[] = { qtProgramName, nullptr };
 
+[[noreturn]] void ExitForLackOfADisplay(const std::string& why)
+{
+    std::fprintf(stderr, "%s: needs a graphical display, but %s\n", qtProgramName, why.c_str());
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+// What the toolkit says while it starts is held back: should it find that
+// the display refuses it after all (an X server that lets no one in, say),
+// the one line that says so is all the user sees.
+std::vector<QString>& HeldMessages()
+{
+    static std::vector<QString> held;
+    return held;
+}
+
+void PrintHeldMessages()
+{
+    for (const QString& message : HeldMessages())
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    HeldMessages().clear();
+}
+
+void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    HeldMessages().push_back(qFormatLogMessage(type, context, message));
+    if (type != QtFatalMsg)
+        return;
+    for (const QString& held : HeldMessages())
+        if (held.contains("could not connect to display"))
+            ExitForLackOfADisplay("the display that DISPLAY names cannot be opened");
+    // Any other failure to start is the toolkit's to tell, as it would.
+    PrintHeldMessages();
+    std::fflush(stderr);
+}
+
 } // namespace
 
 void RuntimeInit()
@@ -48,7 +86,12 @@ void RuntimeInit()
     RuntimeState& s = State();
     if (s.qtApp || QCoreApplication::instance())
         return;
+    if (std::optional<std::string> why = _UnreachableDisplay())
+        ExitForLackOfADisplay(*why);
+    const QtMessageHandler previous = qInstallMessageHandler(&HoldMessage);
     s.qtApp = std::make_unique<QApplication>(qtArgc, qtArgv);
+    qInstallMessageHandler(previous);
+    PrintHeldMessages();
     // Ending the run is the framework's decision (AutoQuit, Quit), not Qt's.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName("IKTO Interim SI Conversion Tool");
@@ -178,6 +221,13 @@ void _UnhandledException(const std::exception& exception)
     std::fflush(stderr);
 }
 
+void _UnhandledException()
+{
+    ++State().reported;
+    std::fprintf(stderr, "Unhandled exception of an unknown type\n");
+    std::fflush(stderr);
+}
+
 int _ReportedExceptionCount()
 {
     return State().reported;
@@ -200,7 +250,7 @@ void _DispatchEvent(const std::function<void()>& work)
     } catch (const std::exception& e) {
         _UnhandledException(e);
     } catch (...) {
-        _UnhandledException(std::runtime_error("an exception of unknown type"));
+        _UnhandledException();
     }
 }
 

@@ -14,8 +14,10 @@
 class Window;
 
 // Runtime start and end. RuntimeInit makes the GUI application (once);
-// RuntimeExit shuts it down and gives the process's exit status: 0 after a
-// clean run, 1 once any exception was reported.
+// without a display to show it on, it says so in one line on standard error
+// and ends the process with status 1. RuntimeExit shuts it down and gives the
+// process's exit status: 0 after a clean run, 1 once any exception was
+// reported.
 void RuntimeInit();
 int RuntimeExit();
 
@@ -53,6 +55,8 @@ bool _RuntimeQuitRequested();
 // Reports an exception that escaped: one line on standard error.
 void _UnhandledException(const RuntimeException& exception);
 void _UnhandledException(const std::exception& exception);
+// The same for an exception of a type the framework does not know.
+void _UnhandledException();
 int _ReportedExceptionCount();
 
 // Runs `work` the way the framework runs every handler it calls from Qt:

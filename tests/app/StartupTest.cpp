@@ -83,3 +83,23 @@ TEST(Startup, AnExceptionDuringStartUpIsReportedOnceAndTheLoopNeverRuns)
 }
 
 } // namespace
+
+namespace {
+
+// Whatever its type, an exception that escapes start-up is reported once,
+// as an unknown one; the run still ends in order, with status 1.
+TEST(Startup, AnExceptionOfAnUnknownTypeIsReportedOnceAndEndsTheRun)
+{
+    RuntimeInit();
+    _Initialize();
+    testing::internal::CaptureStderr();
+    _MainWith([] { throw 42; });
+    const std::string report = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(_ReportedExceptionCount(), 1);
+    EXPECT_EQ(report, "Unhandled exception of an unknown type\n");
+    _Finalize();
+    EXPECT_EQ(MenuBar1::_implicitInstance, nullptr);
+    EXPECT_EQ(RuntimeExit(), 1);
+}
+
+} // namespace
