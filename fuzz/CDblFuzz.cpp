@@ -1,7 +1,8 @@
 // CDbl over arbitrary bytes. Besides never crashing, whatever the text, the
 // number it reads must be the one the C library reads from the same digits:
 // a number at the start of the text (after blanks) is read correctly
-// rounded, "INF"/"NAN" are read as such, and anything else gives NaN.
+// rounded, digit grouping such as "1,234.5" or "1.234,5" is read as
+// grouping, "INF"/"NAN" are read as such, and anything else gives NaN.
 #include "framework/Text.h"
 
 #include <clocale>
@@ -11,14 +12,22 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace {
 
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
+}
+
+bool IsMark(char c)
+{
+    return c == '.' || c == ',';
 }
 
 bool StartsWithWord(std::string_view text, std::string_view lowerWord)
@@ -33,9 +42,46 @@ bool StartsWithWord(std::string_view text, std::string_view lowerWord)
     return true;
 }
 
+// The whole run of digits and marks at a place in the text, cut into digit
+// groups, when its marks group digits: its digits in the C library's
+// notation and where the run ends. Grouping takes two marks or more, all but
+// the last of one kind, after a first group of 1 to 3 digits and then groups
+// of exactly 3; the last mark is the decimal mark when it is of the other
+// kind, or one more group mark before exactly 3 digits.
+std::optional<std::pair<std::string, std::size_t>> GroupedNumber(std::string_view text, std::size_t at)
+{
+    std::vector<std::string> groups(1);
+    std::string marks;
+    for (; at < text.size() && (IsDigit(text[at]) || IsMark(text[at])); ++at) {
+        if (IsDigit(text[at])) {
+            groups.back() += text[at];
+        } else {
+            marks += text[at];
+            groups.emplace_back();
+        }
+    }
+    if (marks.size() < 2 || groups[0].empty() || groups[0].size() > 3)
+        return std::nullopt;
+    const std::size_t last = marks.size() - 1;
+    for (std::size_t i = 1; i <= last; ++i) {
+        if (marks[i - 1] != marks[0] || groups[i].size() != 3)
+            return std::nullopt;
+    }
+    const bool decimal = marks[last] != marks[0];
+    if (!decimal && groups[last + 1].size() != 3)
+        return std::nullopt;
+    std::string number;
+    for (std::size_t i = 0; i <= last; ++i)
+        number += groups[i];
+    if (decimal)
+        number += '.';
+    number += groups[last + 1];
+    return std::make_pair(number, at);
+}
+
 // What the text starts with, found by a plain scan of the number grammar:
-// blanks, a sign, digits with one decimal mark (either "." or ","), and an
-// exponent only when digits follow its letter.
+// blanks, a sign, digits with one decimal mark (either "." or ",") or digit
+// grouping, and an exponent only when digits follow its letter.
 struct Leading {
     enum Kind { None, Number, Infinity, NotANumber } kind = None;
     bool negative = false;
@@ -61,16 +107,21 @@ Leading LeadingNumber(std::string_view text)
         found.kind = Leading::NotANumber;
         return found;
     }
-    bool digits = false;
-    for (; at < text.size() && IsDigit(text[at]); ++at, digits = true)
-        number += text[at];
-    if (at < text.size() && (text[at] == '.' || text[at] == ',')) {
-        number += '.';
-        for (++at; at < text.size() && IsDigit(text[at]); ++at, digits = true)
+    if (const auto grouped = GroupedNumber(text, at)) {
+        number += grouped->first;
+        at = grouped->second;
+    } else {
+        bool digits = false;
+        for (; at < text.size() && IsDigit(text[at]); ++at, digits = true)
             number += text[at];
+        if (at < text.size() && IsMark(text[at])) {
+            number += '.';
+            for (++at; at < text.size() && IsDigit(text[at]); ++at, digits = true)
+                number += text[at];
+        }
+        if (!digits)
+            return found;
     }
-    if (!digits)
-        return found;
     if (at + 1 < text.size() && (text[at] == 'e' || text[at] == 'E')) {
         std::size_t look = at + 1;
         std::string exponent = "e";

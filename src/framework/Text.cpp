@@ -36,6 +36,84 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+bool IsMark(char c)
+{
+    return c == '.' || c == ',';
+}
+
+std::size_t SkipDigits(std::string_view text, std::size_t at)
+{
+    while (at < text.size() && IsDigit(text[at]))
+        ++at;
+    return at;
+}
+
+// The digits of the number that starts at a place in the text: the integer
+// part (with the group marks between its digits, when it has them), the
+// fraction, the group mark (or none) and where the number ends.
+struct NumberParts {
+    std::string_view integer;
+    std::string_view fraction;
+    char groupMark = 0;
+    std::size_t end = 0;
+};
+
+// A lone mark is the decimal mark, since people type "," for it as often
+// as ".". Several marks are read as digit grouping only where they can mean
+// nothing else, so a slip such as "1.2.3" is still read up to its second
+// mark. The run of digits and marks is walked once, and the walk stops at
+// the first mark that cannot group.
+NumberParts ScanNumber(std::string_view text, std::size_t start)
+{
+    const std::size_t integerEnd = SkipDigits(text, start);
+    NumberParts plain { text.substr(start, integerEnd - start), {}, 0, integerEnd };
+    if (integerEnd == text.size() || !IsMark(text[integerEnd]))
+        return plain;
+    const std::size_t fractionEnd = SkipDigits(text, integerEnd + 1);
+    plain.fraction = text.substr(integerEnd + 1, fractionEnd - integerEnd - 1);
+    plain.end = fractionEnd;
+
+    const std::size_t firstGroup = integerEnd - start;
+    if (firstGroup == 0 || firstGroup > 3 || fractionEnd == text.size() || !IsMark(text[fractionEnd]))
+        return plain;
+    const char groupMark = text[integerEnd];
+    for (std::size_t mark = integerEnd;;) {
+        const std::size_t groupEnd = SkipDigits(text, mark + 1);
+        const bool lastMark = groupEnd == text.size() || !IsMark(text[groupEnd]);
+        if (text[mark] != groupMark) {
+            if (!lastMark)
+                return plain;
+            return { text.substr(start, mark - start), text.substr(mark + 1, groupEnd - mark - 1), groupMark,
+                groupEnd };
+        }
+        if (groupEnd - mark - 1 != 3)
+            return plain;
+        if (lastMark)
+            return { text.substr(start, groupEnd - start), {}, groupMark, groupEnd };
+        mark = groupEnd;
+    }
+}
+
+// Appends the digits of a part of a number, skipping its group marks (a
+// groupMark of 0 means it has none), as far as the kept digits go, and notes
+// whether a nonzero digit found no room. Gives the number of digits.
+std::size_t KeepDigits(std::string_view part, char groupMark, std::string& normalised, bool& droppedNonZero)
+{
+    std::size_t count = 0;
+    for (;;) {
+        const std::size_t mark = groupMark ? std::min(part.find(groupMark), part.size()) : part.size();
+        const std::string_view digits = part.substr(0, mark);
+        const std::size_t room = kKeptDigits - std::min(kKeptDigits, normalised.size() - 2);
+        normalised.append(digits.substr(0, room));
+        if (digits.size() > room && digits.find_first_not_of('0', room) != std::string_view::npos)
+            droppedNonZero = true;
+        count += digits.size();
+        if (mark == part.size())
+            return count;
+        part.remove_prefix(mark + 1);
+    }
+}
+
 bool StartsWithNoCase(std::string_view text, std::string_view upperWord)
 {
     if (text.size() < upperWord.size())
@@ -112,19 +190,10 @@ double CDbl(std::string_view text)
     if (StartsWithNoCase(rest, "NAN"))
         return kNaN;
 
-    const std::size_t integerStart = at;
-    while (at < text.size() && IsDigit(text[at]))
-        ++at;
-    const std::string_view integer = text.substr(integerStart, at - integerStart);
-    std::string_view fraction;
-    if (at < text.size() && (text[at] == '.' || text[at] == ',')) {
-        const std::size_t fractionStart = ++at;
-        while (at < text.size() && IsDigit(text[at]))
-            ++at;
-        fraction = text.substr(fractionStart, at - fractionStart);
-    }
+    const auto [integer, fraction, groupMark, end] = ScanNumber(text, at);
     if (integer.empty() && fraction.empty())
         return kNaN;
+    at = end;
 
     // An exponent counts only when digits follow its letter. Its value is
     // capped: anything that large already means infinity or zero.
@@ -142,22 +211,24 @@ double CDbl(std::string_view text)
             exponent = -exponent;
     }
 
-    // Rewrite the number as 0.DDDD x 10^scale with its leading zeros gone,
-    // so the reader gets a short text in its own notation whatever was typed.
-    const std::size_t integerZeros = std::min(integer.find_first_not_of('0'), integer.size());
+    // Rewrite the number as 0.DDDD x 10^scale with its leading zeros and
+    // group marks gone, so the reader gets a short text in its own notation
+    // whatever was typed.
+    std::string normalised = "0.";
+    normalised.reserve(kKeptDigits + 32);
+    bool droppedNonZero = false;
     std::int64_t scale = 0;
-    std::string_view significant;
-    std::string_view afterSignificant = fraction;
+    const std::size_t integerZeros = std::min(integer.find_first_not_of("0.,"), integer.size());
     if (integerZeros < integer.size()) {
-        significant = integer.substr(integerZeros);
-        scale = static_cast<std::int64_t>(significant.size());
+        const std::size_t digits = KeepDigits(integer.substr(integerZeros), groupMark, normalised, droppedNonZero);
+        scale = static_cast<std::int64_t>(digits);
+        KeepDigits(fraction, 0, normalised, droppedNonZero);
     } else {
         const std::size_t fractionZeros = fraction.find_first_not_of('0');
         if (fractionZeros == std::string_view::npos)
             return negative ? -0.0 : 0.0;
-        significant = fraction.substr(fractionZeros);
-        afterSignificant = {};
         scale = -static_cast<std::int64_t>(fractionZeros);
+        KeepDigits(fraction.substr(fractionZeros), 0, normalised, droppedNonZero);
     }
     // The exponent is capped and the digit count is bounded by memory, so
     // this cannot overflow.
@@ -167,15 +238,6 @@ double CDbl(std::string_view text)
     if (scale < -kExponentLimit)
         return negative ? -0.0 : 0.0;
 
-    std::string normalised = "0.";
-    normalised.reserve(kKeptDigits + 32);
-    bool droppedNonZero = false;
-    for (std::string_view part : { significant, afterSignificant }) {
-        const std::size_t room = kKeptDigits - std::min(kKeptDigits, normalised.size() - 2);
-        normalised.append(part.substr(0, room));
-        if (part.size() > room && part.substr(room).find_first_not_of('0') != std::string_view::npos)
-            droppedNonZero = true;
-    }
     // A digit past every one that can matter keeps the number on the
     // right side of a halfway point.
     if (droppedNonZero)

@@ -198,6 +198,53 @@ TEST(CDbl, ReadsTheLeadingNumber)
     EXPECT_TRUE(std::signbit(CDbl("-1e-999")));
 }
 
+TEST(CDbl, ReadsDigitGroupingOnlyWhereItCanMeanNothingElse)
+{
+    const std::vector<ReadCase> cases {
+        // Grouped, with the other mark or none as the decimal mark.
+        { "1,234.5", 1234.5 },
+        { "1.234,5", 1234.5 },
+        { "1,234,567", 1234567 },
+        { "1.234.567", 1234567 },
+        { "1,234,567.25", 1234567.25 },
+        { "-1,234.5", -1234.5 },
+        { "1,234.", 1234 },
+        { "0,001.5", 1.5 },
+        { "12,345,678,901,234,567,890", 12345678901234567890.0 },
+        { "1,234.5e2", 123450 },
+        { "1.234.567e-3", 1234.567 },
+        { "1,234.5e", 1234.5 },
+        { "1,234.5 mpg", 1234.5 },
+        { "  1.234,5km/h", 1234.5 },
+        // A lone mark is the decimal mark, whatever follows it.
+        { "12,5", 12.5 },
+        { "1,234", 1.234 },
+        { "1.234 km", 1.234 },
+        { "5,", 5 },
+        { ",5", 0.5 },
+        // Marks that do not group are read up to the second one, as always.
+        { "1.2.3", 1.2 },
+        { "1,23.4", 1.23 },
+        { "1234,567.8", 1234.567 },
+        { ",234.5", 0.234 },
+        { "1,234,56", 1.234 },
+        { "1.234.5", 1.234 },
+        { "1,234,", 1.234 },
+        { "1,,234", 1 },
+        { "1,234.567,8", 1.234 },
+        { "1,234.5.6", 1.234 },
+        { "1.2.3e5", 1.2 },
+        { "", kNaN },
+    };
+    for (const ReadCase& c : cases) {
+        const double value = CDbl(c.text);
+        if (std::isnan(c.value))
+            EXPECT_TRUE(std::isnan(value)) << '"' << c.text << '"';
+        else
+            EXPECT_EQ(Bits(value), Bits(c.value)) << '"' << c.text << "\" reads as " << value;
+    }
+}
+
 TEST(CDbl, TextWithNoNumberIsNaN)
 {
     for (const char* text : { "", "   ", "abc", "-", "+", ".", ",", "-.", "e5", "mph 60", "nan", "NAN", "-NaN", "IN" })
@@ -212,6 +259,11 @@ TEST(CDbl, CopesWithVeryLongText)
     EXPECT_EQ(CDbl("0." + std::string(2'000'000, '0') + "15e2000001"), 1.5);
     EXPECT_EQ(CDbl("1.25" + std::string(2'000'000, '0') + "7"), 1.25);
     EXPECT_EQ(CDbl("12" + std::string(2'000'000, ' ')), 12);
+    std::string grouped = "1";
+    for (int i = 0; i < 500'000; ++i)
+        grouped += ",000";
+    EXPECT_EQ(CDbl(grouped + ".5e-1499999"), 10);
+    EXPECT_EQ(CDbl(grouped + ",00e9"), 1);
     EXPECT_TRUE(std::isnan(CDbl(std::string(2'000'000, 'x'))));
     EXPECT_TRUE(std::isnan(CDbl(std::string(2'000'000, ' '))));
 }
