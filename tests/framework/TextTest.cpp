@@ -273,7 +273,12 @@ TEST(CStr, WritesThePlainText)
     EXPECT_EQ(CStr(115400.0), "115400");
     EXPECT_EQ(CStr(20300.0), "20300");
     EXPECT_EQ(CStr(1e14), "100000000000000");
+    // Whole numbers are written in full below 1e15 only; above, the shorter
+    // of the plain and the exponent form.
+    EXPECT_EQ(CStr(999999999999999.0), "999999999999999");
     EXPECT_EQ(CStr(-999999999999999.0), "-999999999999999");
+    EXPECT_EQ(CStr(1e15), "1e+15");
+    EXPECT_EQ(CStr(1e15 + 1), "1000000000000001");
     EXPECT_EQ(CStr(0.5), "0.5");
     EXPECT_EQ(CStr(0.1), "0.1");
     EXPECT_EQ(CStr(kInf), "INF");
