@@ -4,6 +4,9 @@
 
 namespace {
 
+std::shared_ptr<Picture> goldBlackRedIcon64;
+std::shared_ptr<Picture> iconHdr;
+
 // One algorithm for both pictures, each with its own file and its own cache.
 std::shared_ptr<Picture> BundlePicture(std::string_view fileName, std::shared_ptr<Picture>& pic)
 {
@@ -21,12 +24,16 @@ std::shared_ptr<Picture> BundlePicture(std::string_view fileName, std::shared_pt
 
 std::shared_ptr<Picture> GoldBlackRedIcon64()
 {
-    static std::shared_ptr<Picture> pic;
-    return BundlePicture("GoldBlackRedIcon64.png", pic);
+    return BundlePicture("GoldBlackRedIcon64.png", goldBlackRedIcon64);
 }
 
 std::shared_ptr<Picture> IconHdr()
 {
-    static std::shared_ptr<Picture> pic;
-    return BundlePicture("IconHdr.png", pic);
+    return BundlePicture("IconHdr.png", iconHdr);
+}
+
+void _ForgetHeaderPictures()
+{
+    goldBlackRedIcon64.reset();
+    iconHdr.reset();
 }

@@ -1,5 +1,6 @@
 #include "Startup.h"
 
+#include "HeaderPictures.h"
 #include "IktoSI.h"
 #include "MenuBar1.h"
 #include "converter/Window1.h"
@@ -33,6 +34,13 @@ void _Finalize()
 {
     _RuntimeReleaseModuleObjects();
     MenuBar1::_implicitInstance__Exit();
+}
+
+void _ResetProgram()
+{
+    _RuntimeReset();
+    MenuBar1::_implicitInstance__Exit();
+    _ForgetHeaderPictures();
 }
 
 std::shared_ptr<RuntimeException> _CallFunctionWithExceptionHandling(Routine routine, void* argument)

@@ -10,6 +10,10 @@
 void _Initialize();
 // Releases the module-level shared objects at the end of a run, the menu bar last.
 void _Finalize();
+// Puts the framework and the program back as a new process has them (the
+// GUI application aside): what a test's tear-down calls, since the tests run
+// one after another in one process.
+void _ResetProgram();
 
 // Runs start-up and the event loop; whatever escapes them, of any type, is
 // reported once and ends the run in order.

@@ -2,7 +2,9 @@
 
 #include "Application.h"
 #include "Display.h"
+#include "FolderItem.h"
 #include "FrameworkClasses.h"
+#include "ShowURL.h"
 #include "Window.h"
 
 #include <QApplication>
@@ -308,6 +310,24 @@ void _RuntimeReleaseModuleObjects()
     s.classes.clear();
     s.classOrder.clear();
     s.implicitWindows.clear();
+}
+
+void _RuntimeReset()
+{
+    RuntimeState& s = State();
+    if (auto app = std::dynamic_pointer_cast<Application>(s.appObject))
+        app->_RemoveMenuHandlers();
+    s.appObject.reset();
+    s.exceptionHelper.reset();
+    _RuntimeReleaseModuleObjects();
+    s.pluginsReady = false;
+    s.loopRunning = false;
+    s.quitRequested = false;
+    s.reported = 0;
+    _SetShowURLHandler({});
+    _SetApplicationExecutablePath("");
+    if (QCoreApplication::instance())
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void RuntimeProcessEvents()

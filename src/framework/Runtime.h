@@ -75,5 +75,12 @@ std::vector<std::shared_ptr<Window>> _RuntimeOpenWindows();
 // registries, implicit windows), as at the end of a run.
 void _RuntimeReleaseModuleObjects();
 
+// Puts the framework back as a new process has it, but for the GUI
+// application, which lives on: no application object, windows, classes or
+// exception helper, no quit request and no exception reported, the desktop's
+// own receivers of addresses and of the executable's path. Tests run one
+// after another in one process and call it when each is done.
+void _RuntimeReset();
+
 // Lets queued work run (pending shows, deferred deletes, posted events).
 void RuntimeProcessEvents();

@@ -1,4 +1,5 @@
 #include "app/HeaderPictures.h"
+#include "support/CleanState.h"
 
 #include <QImage>
 
@@ -13,9 +14,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using HeaderPictures = CleanState;
+
 // A bundle folder of its own for each test: bin/ with the executable's
 // place, and Resources/ made or filled as the test goes.
-class BundleFixture : public ::testing::Test {
+class BundleFixture : public CleanState {
 protected:
     void SetUp() override
     {
@@ -31,8 +34,8 @@ protected:
 
     void TearDown() override
     {
-        _SetApplicationExecutablePath("");
         fs::remove_all(root);
+        CleanState::TearDown();
     }
 
     void WritePicture(const char* name, int width, int height)
@@ -83,7 +86,7 @@ TEST_F(BundleFixture, TheTwoPicturesAreIndependent)
     EXPECT_NE(IconHdr(), GoldBlackRedIcon64());
 }
 
-TEST(HeaderPictures, AnExecutableWithoutParentFoldersRaisesNilObject)
+TEST_F(HeaderPictures, AnExecutableWithoutParentFoldersRaisesNilObject)
 {
     RuntimeInit();
     _SetApplicationExecutablePath("/");
@@ -91,7 +94,7 @@ TEST(HeaderPictures, AnExecutableWithoutParentFoldersRaisesNilObject)
     _SetApplicationExecutablePath("");
 }
 
-TEST(HeaderPictures, TheBuiltBundleHoldsBothPictures)
+TEST_F(HeaderPictures, TheBuiltBundleHoldsBothPictures)
 {
     RuntimeInit();
     _SetApplicationExecutablePath(std::string(IKTO_BUNDLE_DIR) + "/bin/ikto-si");

@@ -9,6 +9,8 @@
 
 namespace {
 
+using MenuBar1Test = CleanState;
+
 struct ExpectedItem {
     std::string name;
     const ClassRecord& (*itemClass)();
@@ -42,7 +44,7 @@ void Walk(const MenuItem& node, std::vector<const MenuItem*>& out)
     }
 }
 
-TEST(MenuBar1, HoldsTheThirteenMenusAndItemsInOrder)
+TEST_F(MenuBar1Test, HoldsTheThirteenMenusAndItemsInOrder)
 {
     RuntimeInit();
     std::shared_ptr<class MenuBar1> bar = MenuBar1();
@@ -67,7 +69,7 @@ TEST(MenuBar1, HoldsTheThirteenMenusAndItemsInOrder)
     }
 }
 
-TEST(MenuBar1, IsReleasedAtTheEndOfARun)
+TEST_F(MenuBar1Test, IsReleasedAtTheEndOfARun)
 {
     RuntimeInit();
     std::weak_ptr<class MenuBar1> first = MenuBar1();

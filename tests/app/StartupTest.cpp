@@ -2,6 +2,7 @@
 #include "app/IktoSI.h"
 #include "app/MenuBar1.h"
 #include "converter/Window1.h"
+#include "support/CleanState.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,9 @@
 
 namespace {
 
-TEST(Startup, RegistersTheApplicationObjectWithTheMenuBarBeforeAnyWindow)
+using Startup = CleanState;
+
+TEST_F(Startup, RegistersTheApplicationObjectWithTheMenuBarBeforeAnyWindow)
 {
     RuntimeInit();
     _Initialize();
@@ -28,7 +31,7 @@ TEST(Startup, RegistersTheApplicationObjectWithTheMenuBarBeforeAnyWindow)
     EXPECT_EQ(Window1()->MenuBar(), app->MenuBar());
 }
 
-TEST(Startup, ClassesAreRegisteredFrameworkFirstThenTheProgramsInOrder)
+TEST_F(Startup, ClassesAreRegisteredFrameworkFirstThenTheProgramsInOrder)
 {
     RuntimeInit();
     _Initialize();
@@ -47,7 +50,7 @@ TEST(Startup, ClassesAreRegisteredFrameworkFirstThenTheProgramsInOrder)
             "Event_Open", "_AppleAbout_Action", "CalcEff", "FuelChoice", "IktoSI.Constructor" }));
 }
 
-TEST(Startup, TheExceptionHelperGivesBackRuntimeExceptionsAndPassesOthersOn)
+TEST_F(Startup, TheExceptionHelperGivesBackRuntimeExceptionsAndPassesOthersOn)
 {
     auto raiseNil = [](void*) { throw NilObjectException("gone"); };
     std::shared_ptr<RuntimeException> raised = _CallFunctionWithExceptionHandling(raiseNil, nullptr);
@@ -62,7 +65,7 @@ TEST(Startup, TheExceptionHelperGivesBackRuntimeExceptionsAndPassesOthersOn)
 
 namespace {
 
-TEST(Startup, AnExceptionDuringStartUpIsReportedOnceAndTheLoopNeverRuns)
+TEST_F(Startup, AnExceptionDuringStartUpIsReportedOnceAndTheLoopNeverRuns)
 {
     RuntimeInit();
     _Initialize();
@@ -88,7 +91,7 @@ namespace {
 
 // Whatever its type, an exception that escapes start-up is reported once,
 // as an unknown one; the run still ends in order, with status 1.
-TEST(Startup, AnExceptionOfAnUnknownTypeIsReportedOnceAndEndsTheRun)
+TEST_F(Startup, AnExceptionOfAnUnknownTypeIsReportedOnceAndEndsTheRun)
 {
     RuntimeInit();
     _Initialize();

@@ -17,7 +17,9 @@ check_fields "43 in MPG-US with E85, Return" txtFuelType=E85 txtBTUGalUS=81600 \
 pick_fuel CNG
 check_fields "CNG picked" txtFuelType=CNG txtBTUGalUS=20300 txtBTUGalUK=24379 txtBTULiter=5363 \
     txtkWhGalUS=5.954 txtkWhGalUK=7.15 txtkWhLiter=1.573
-click_control txtMPGUS
+# The pick converted the field clicked last (Wh/Mile-US) for CNG; MPG-US
+# is typed again.
+type_into txtMPGUS 43
 key Return
 check_fields "Return in MPG-US with CNG" txtMPGUS=43 txtMPGUK=51.64 txtWhkm=86.04 txtWhMileUS=138.46
 

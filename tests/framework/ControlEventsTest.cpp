@@ -37,7 +37,7 @@ public:
     }
 };
 
-class ControlEvents : public ::testing::Test {
+class ControlEvents : public CleanState {
 protected:
     void SetUp() override
     {

@@ -5,6 +5,9 @@
 
 namespace {
 
+using DelegateTest = CleanState;
+using Dispatch = CleanState;
+
 class Target : public Object {
 public:
     int calls = 0;
@@ -15,7 +18,7 @@ public:
     }
 };
 
-TEST(Delegate, WeakDelegateWhoseObjectIsGoneRaisesNilObjectAndCallsNothing)
+TEST_F(DelegateTest, WeakDelegateWhoseObjectIsGoneRaisesNilObjectAndCallsNothing)
 {
     auto target = std::make_shared<Target>();
     Target* seen = target.get();
@@ -27,7 +30,7 @@ TEST(Delegate, WeakDelegateWhoseObjectIsGoneRaisesNilObjectAndCallsNothing)
     EXPECT_THROW(weak->Invoke(), NilObjectException);
 }
 
-TEST(Delegate, StrongDelegateKeepsItsObjectAlive)
+TEST_F(DelegateTest, StrongDelegateKeepsItsObjectAlive)
 {
     auto target = std::make_shared<Target>();
     std::weak_ptr<Target> watch = target;
@@ -39,7 +42,7 @@ TEST(Delegate, StrongDelegateKeepsItsObjectAlive)
     EXPECT_FALSE(strong->IsWeak());
 }
 
-TEST(Dispatch, ExceptionInAHandlerIsReportedOnceAndTheProgramGoesOn)
+TEST_F(Dispatch, ExceptionInAHandlerIsReportedOnceAndTheProgramGoesOn)
 {
     int clicks = 0;
     PushButton* button = nullptr;
@@ -64,7 +67,7 @@ TEST(Dispatch, ExceptionInAHandlerIsReportedOnceAndTheProgramGoesOn)
     EXPECT_EQ(RuntimeExit(), 1);
 }
 
-TEST(Dispatch, AHandlerWhoseWindowIsGoneRunsNothing)
+TEST_F(Dispatch, AHandlerWhoseWindowIsGoneRunsNothing)
 {
     int calls = 0;
     struct Handlers : Window {

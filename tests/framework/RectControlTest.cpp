@@ -15,6 +15,8 @@
 
 namespace {
 
+using RectControlTest = CleanState;
+
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 
@@ -42,7 +44,7 @@ const std::vector<GeometryCase> kCases {
         QRect(-QWIDGETSIZE_MAX, -QWIDGETSIZE_MAX, 0, 0), { kMin, kMin, 0, 0 } },
 };
 
-TEST(RectControl, BoundsFarOutsideTheScreenKeepTheWidgetWithinQtsRange)
+TEST_F(RectControlTest, BoundsFarOutsideTheScreenKeepTheWidgetWithinQtsRange)
 {
     for (const GeometryCase& c : kCases) {
         SCOPED_TRACE(c.what);

@@ -10,6 +10,8 @@
 
 namespace {
 
+using WindowTest = CleanState;
+
 std::shared_ptr<MenuBar> OneMenuBar()
 {
     auto bar = std::make_shared<MenuBar>();
@@ -22,7 +24,7 @@ std::shared_ptr<MenuBar> OneMenuBar()
 // The top-level window is the content plus the menu bar. A content height
 // near the largest integer must not overflow when the bar is added (the
 // sanitizer build reports it); the window stays within what Qt can size.
-TEST(Window, TheLargestHeightWithAMenuBarStaysWithinQtsRange)
+TEST_F(WindowTest, TheLargestHeightWithAMenuBarStaysWithinQtsRange)
 {
     for (bool resizeable : { false, true }) {
         SCOPED_TRACE(resizeable ? "resizeable" : "fixed size");

@@ -1,4 +1,4 @@
-#include "ConverterFixture.h"
+#include "FuelFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ struct Entry {
     double figure[6];
 };
 
-class CalcEff : public ConverterFixture {
+class CalcEff : public FuelFixture {
 protected:
     // What a field shows for a figure under its mask.
     static std::vector<std::string> Expected(const Entry& entry)

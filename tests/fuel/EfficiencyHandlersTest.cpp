@@ -1,4 +1,4 @@
-#include "ConverterFixture.h"
+#include "FuelFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@ constexpr std::uint32_t kFocusColor = 0xFFDBA6;
 constexpr std::uint32_t kOrange = 0xFF9D00;
 
 struct DefaultFuel {
-    ConverterFixture::Accessor field;
+    FuelFixture::Accessor field;
     const char* fuel;
 };
 
@@ -24,7 +24,7 @@ const DefaultFuel kDefaults[] {
     { &Window1::txtWhMileUS, "Full Electric" },
 };
 
-class EfficiencyHandlers : public ConverterFixture {
+class EfficiencyHandlers : public FuelFixture {
 protected:
     // Marks the fuel name and energy fields, so that a rewrite shows.
     void MarkFuelFields()

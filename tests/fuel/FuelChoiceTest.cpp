@@ -1,4 +1,4 @@
-#include "ConverterFixture.h"
+#include "FuelFixture.h"
 #include "fuel/ShowFuelEnergy.h"
 
 #include <gtest/gtest.h>
@@ -50,7 +50,7 @@ const std::pair<LabelAccessor, const char*> kUnitLabels[] {
     { &Window1::lblkmL, "km/Liter" },
 };
 
-class FuelChoice : public ConverterFixture {
+class FuelChoice : public FuelFixture {
 protected:
     void ExpectWording(bool gge)
     {

@@ -1,4 +1,4 @@
-#include "ConverterFixture.h"
+#include "FuelFixture.h"
 #include "fuel/FuelCatalogue.h"
 #include "fuel/FuelInformationText.h"
 
@@ -61,7 +61,7 @@ TEST(FuelInformationText, TableAgreesWithTheCatalogue)
     }
 }
 
-class FuelInformationPanel : public ConverterFixture {
+class FuelInformationPanel : public FuelFixture {
 protected:
     QPlainTextEdit* Editor() const { return static_cast<QPlainTextEdit*>(Widgets::Of(window->TextArea1())); }
 

@@ -1,5 +1,5 @@
 #include "fuel/ShowFuelEnergy.h"
-#include "ConverterFixture.h"
+#include "FuelFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +45,7 @@ TEST(FuelEnergy, GivesTheExactDoubles)
     }
 }
 
-using ShowFuelEnergyFields = ConverterFixture;
+using ShowFuelEnergyFields = FuelFixture;
 
 // The texts in the six fields, txtBTUGalUS to txtkWhLiter; "" where not checked.
 TEST_F(ShowFuelEnergyFields, WritesTheSixTexts)

@@ -12,6 +12,7 @@ protected:
         ProgramFixture::SetUp();
         window = Window1();
         ASSERT_NE(window, nullptr);
+        ASSERT_NE(window->txtMPGUS(), nullptr) << "the converter window has no controls";
         ASSERT_TRUE(Widgets::Activate(*window));
     }
 

@@ -3,6 +3,7 @@
 #include "app/IktoSI.h"
 #include "app/Startup.h"
 #include "framework/Framework.h"
+#include "support/CleanState.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@
 // Starts the program as far as the event loop, without running it: classes
 // registered, application object with its menu bar, menu handlers bound.
 // Addresses handed to the desktop are recorded instead of opened.
-class ProgramFixture : public ::testing::Test {
+class ProgramFixture : public CleanState {
 protected:
     void SetUp() override
     {
@@ -24,8 +25,6 @@ protected:
         _ApplicationAddMenuHandlers();
         _SetShowURLHandler([this](const std::string& address) { openedAddresses.push_back(address); });
     }
-
-    void TearDown() override { _SetShowURLHandler({}); }
 
     std::vector<std::string> openedAddresses;
 };

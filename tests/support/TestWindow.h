@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/Framework.h"
+#include "support/CleanState.h"
 
 #include <functional>
 #include <memory>

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "converter/Window1.h"
-#include "support/ProgramFixture.h"
+#include "support/ConverterFixture.h"
 #include "support/Widgets.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPalette>
 
 #include <gtest/gtest.h>
@@ -17,9 +18,9 @@
 #include <string_view>
 #include <vector>
 
-// The program started up to its event loop with the converter window open
-// and active, driven through its real widgets.
-class ConverterFixture : public ProgramFixture {
+// The converter window's fuel and efficiency controls, reached by their
+// accessors and read as the user sees them.
+class FuelFixture : public ConverterFixture {
 public:
     using Accessor = TextField* (Window1::*)() const;
 
@@ -29,14 +30,7 @@ protected:
     static constexpr std::array<Accessor, 6> kEnergyFields { &Window1::txtBTUGalUS, &Window1::txtBTUGalUK,
         &Window1::txtBTULiter, &Window1::txtkWhGalUS, &Window1::txtkWhGalUK, &Window1::txtkWhLiter };
 
-    void SetUp() override
-    {
-        ProgramFixture::SetUp();
-        window = Window1();
-        ASSERT_NE(window, nullptr);
-        ASSERT_NE(window->txtMPGUS(), nullptr) << "the converter window has no controls";
-        ASSERT_TRUE(Widgets::Activate(*window));
-    }
+    using ConverterFixture::TypeInto;
 
     TextField* Field(Accessor accessor) const { return (window.get()->*accessor)(); }
     std::string Text(Accessor accessor) const { return Field(accessor)->Text(); }
@@ -74,13 +68,19 @@ protected:
         const int row
             = combo->findText(QString::fromUtf8(name.data(), static_cast<int>(name.size())), Qt::MatchExactly);
         ASSERT_GE(row, 0) << name;
-        Widgets::Click(window->comboMotive());
+        // Clicks closer together than a double click would count as one.
+        const int apart = QApplication::doubleClickInterval();
+        QTest::mouseClick(combo, Qt::LeftButton, Qt::NoModifier, combo->rect().center(), apart);
         QAbstractItemView* list = combo->view();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window(), 2000)) << "the fuel menu's list did not open";
+        ASSERT_TRUE(QTest::qWaitFor([&] { return list->isVisible(); }, 2000)) << "the fuel menu's list did not open";
         const QPoint at = list->visualRect(combo->model()->index(row, 0)).center();
-        QTest::mouseMove(list->viewport(), at);
-        // A release right after the list opened would count as the opening click's.
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at, QApplication::doubleClickInterval());
+        // The pointer moves onto the row, then clicks it. The move goes to the
+        // list itself: a list that is not on screen yet gets no moves from
+        // the test's pointer.
+        QMouseEvent move(
+            QEvent::MouseMove, at, list->viewport()->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &move);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at, apart);
         ASSERT_TRUE(QTest::qWaitFor([&] { return !list->window()->isVisible(); }, 2000)) << "the list stayed open";
         QApplication::processEvents();
     }
@@ -103,8 +103,6 @@ protected:
     {
         return Widgets::Of(Field(accessor))->palette().color(QPalette::Base).rgb() & 0xFFFFFF;
     }
-
-    std::shared_ptr<class Window1> window;
 };
 
 // The six energy texts for 115400 BTU per US gallon.
