@@ -27,6 +27,17 @@ QString DisplayText(const std::string& text)
 // ours, narrow enough that their rows still fit the panel's width.
 constexpr qreal kTabInterval = 54;
 
+// Whether the editor already shows these colours while it is enabled.
+bool ShowsColors(const QPlainTextEdit& edit, std::uint32_t back, std::uint32_t text)
+{
+    const QPalette& shown = edit.palette();
+    for (QPalette::ColorGroup group : { QPalette::Active, QPalette::Inactive })
+        if (shown.color(group, QPalette::Base).rgba() != TextEditing::ColorOf(back).rgba()
+            || shown.color(group, QPalette::Text).rgba() != TextEditing::ColorOf(text).rgba())
+            return false;
+    return true;
+}
+
 } // namespace
 
 TextArea::TextArea() = default;
@@ -114,8 +125,15 @@ void TextArea::SetReadOnly(bool readOnly)
 
 void TextArea::ApplyPalette()
 {
-    if (QPlainTextEdit* edit = EditorOf(*this))
-        TextEditing::SetColors(*edit, QPalette::Base, backColor_, textColor_);
+    QPlainTextEdit* edit = EditorOf(*this);
+    // Colours the area already shows get no palette of its own. An own palette
+    // is a new one for every area made, and the scroll bars inherit it; the
+    // style keeps its drawings of scroll bars under the palette's identity and
+    // never drops such small ones, so each area made and closed would leave
+    // its set behind for good. A disabled area then greys as the desktop's do.
+    if (!edit || ShowsColors(*edit, backColor_, textColor_))
+        return;
+    TextEditing::SetColors(*edit, QPalette::Base, backColor_, textColor_);
 }
 
 void TextArea::ApplyScrollbars()

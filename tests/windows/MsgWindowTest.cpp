@@ -118,6 +118,30 @@ TEST_F(HelpWindowTest, OneSharedWindowUntilClosedThenAFreshUntitledEmptyOne)
     EXPECT_EQ(second->txtArea()->Text(), "");
 }
 
+TEST_F(HelpWindowTest, EveryHelpWindowDrawsItsScrollBarWithTheSamePalette)
+{
+    // The style keeps its drawings of scroll bars under the identity of their
+    // palette: a palette new to each help window would leave a set behind for
+    // every window opened with Info and closed.
+    std::shared_ptr<class Window1> converter = Window1();
+    auto openAndClose = [&] {
+        converter->PBqsi()->Push();
+        RuntimeProcessEvents();
+        std::shared_ptr<class MsgWindow> help = MsgWindow();
+        auto* edit = static_cast<QPlainTextEdit*>(help->txtArea()->_Widget());
+        EXPECT_TRUE(edit->verticalScrollBar()->isVisible());
+        EXPECT_EQ(edit->palette().color(QPalette::Base), QColor(0xFF, 0xFF, 0xFF));
+        EXPECT_EQ(edit->palette().color(QPalette::Text), QColor(0x00, 0x00, 0x00));
+        const qint64 palette = edit->verticalScrollBar()->palette().cacheKey();
+        help->Close();
+        RuntimeProcessEvents();
+        return palette;
+    };
+    const qint64 first = openAndClose();
+    for (int round = 0; round < 3; ++round)
+        EXPECT_EQ(openAndClose(), first) << "round " << round;
+}
+
 TEST_F(HelpWindowTest, HeaderClickOpensTheStorePageAndLeavesTitleAndText)
 {
     std::shared_ptr<class MsgWindow> help = MsgWindow();
