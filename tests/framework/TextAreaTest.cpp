@@ -34,7 +34,7 @@ struct ColourCase {
     Colours shown;
 };
 
-class TextAreaTest : public ::testing::Test {
+class TextAreaTest : public CleanState {
 protected:
     void TearDown() override
     {
@@ -42,6 +42,7 @@ protected:
             window->Close();
         TestWindow::Build() = {};
         RuntimeProcessEvents();
+        CleanState::TearDown();
     }
 
     std::shared_ptr<TestWindow> window;
