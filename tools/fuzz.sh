@@ -18,7 +18,7 @@ work=$(mktemp -d /tmp/ikto-fuzz.XXXXXX)
 keep=0
 trap '[ "$keep" -eq 1 ] || rm -rf "$work"' EXIT
 
-if ! { cmake -S fuzz -B "$build" -DCMAKE_CXX_COMPILER=clang++-14 &&
+if ! { cmake -S fuzz -B "$build" -DCMAKE_CXX_COMPILER=clang++-14 -DIKTO_WERROR=ON &&
     cmake --build "$build" -j"$(nproc)" --target "${targets[@]}"; } >"$work/build.log" 2>&1; then
     tail -n 40 "$work/build.log"
     echo "fuzz targets: build FAILED"

@@ -28,7 +28,7 @@ cleanup() {
 trap cleanup EXIT
 
 echo "--- sanitizer build ($build)"
-if ! { cmake -S . -B "$build" -DIKTO_BUILD_TESTS=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=g++ \
+if ! { cmake -S . -B "$build" -DIKTO_BUILD_TESTS=ON -DIKTO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=g++ \
     -DCMAKE_CXX_FLAGS="$sanitizers" -DCMAKE_EXE_LINKER_FLAGS="$sanitizers" &&
     cmake --build "$build" -j"$(nproc)"; } >"$log" 2>&1; then
     tail -n 60 "$log"

@@ -22,8 +22,9 @@ run_check() {
     fi
 }
 
+# Warnings are errors in CI, here as in the sanitizer and fuzz builds.
 unit_suite() {
-    cmake -S . -B build-tests -DIKTO_BUILD_TESTS=ON >/dev/null &&
+    cmake -S . -B build-tests -DIKTO_BUILD_TESTS=ON -DIKTO_WERROR=ON >/dev/null &&
         cmake --build build-tests -j"$(nproc)" &&
         (cd build-tests && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
 }
