@@ -4,7 +4,8 @@
 # values back through the clipboard. Every scenario in tests/e2e/ gets a fresh
 # program. Fails when any check fails.
 #   bash tools/e2e.sh [path/to/IKTO-SI/bin/ikto-si]
-# Without a path (or IKTO_PROGRAM) it builds and uses build-tests/IKTO-SI.
+# Without a path (or IKTO_PROGRAM) it builds the program alone, without the
+# tests, in build/ (as tools/run.sh does) and uses build/IKTO-SI.
 # E2E_ONLY="speeds closing" runs only the scenarios named.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -14,11 +15,9 @@ ensure_packages xvfb openbox xdotool xclip x11-utils imagemagick || exit 1
 program=${1:-${IKTO_PROGRAM:-}}
 if [ -z "$program" ]; then
     ensure_packages "${BUILD_PACKAGES[@]}" || exit 1
-    program=build-tests/IKTO-SI/bin/ikto-si
-    if [ ! -f build-tests/CMakeCache.txt ]; then
-        cmake -S . -B build-tests -DIKTO_BUILD_TESTS=ON >/dev/null || exit 1
-    fi
-    cmake --build build-tests --target ikto-si -j"$(nproc)" >/dev/null || exit 1
+    program=build/IKTO-SI/bin/ikto-si
+    cmake -S . -B build -DIKTO_BUILD_TESTS=OFF >/dev/null || exit 1
+    cmake --build build --target ikto-si -j"$(nproc)" >/dev/null || exit 1
 fi
 [ -x "$program" ] || { echo "e2e: no program at $program"; exit 1; }
 program=$(cd "$(dirname "$program")" && pwd)/$(basename "$program")
@@ -52,30 +51,7 @@ interrupted() {
 trap cleanup EXIT
 trap interrupted INT TERM
 
-# A display nobody uses: no lock file. Another X server may take the same
-# number at the same moment, so a server that does not come up means: next.
-start_x() {
-    local n
-    for n in $(seq 40 199); do
-        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-        xvfb=$!
-        local tries=50
-        while [ "$tries" -gt 0 ] && kill -0 "$xvfb" 2>/dev/null; do
-            if xdpyinfo -display ":$n" >/dev/null 2>&1; then
-                export DISPLAY=":$n"
-                return 0
-            fi
-            sleep 0.1
-            tries=$((tries - 1))
-        done
-        kill "$xvfb" 2>/dev/null
-        wait "$xvfb" 2>/dev/null
-        xvfb=""
-    done
-    return 1
-}
-start_x || { echo "e2e: could not start Xvfb"; exit 1; }
+start_private_xvfb "$work/display" 1280x1024 "$work/xvfb.log" || { echo "e2e: could not start Xvfb"; exit 1; }
 unset WAYLAND_DISPLAY
 
 # The window manager with its stock settings, whatever the user's own are.

@@ -17,14 +17,19 @@ ensure_packages() {
 BUILD_PACKAGES=(g++ make cmake qt6-base-dev libgl-dev fonts-dejavu-core)
 
 # Starts Xvfb on a display number that no other server holds (-displayfd),
-# writing the number to the file given; sets xvfb to its process id and
-# exports DISPLAY. Fails when the server does not come up.
+# writing the number to the file given; sets xvfb to its process id (the
+# caller stops it) and exports DISPLAY. Fails when the server does not come
+# up within ten seconds.
+#   start_private_xvfb DISPLAY_FILE [WIDTHxHEIGHT [LOG]]
+# The screen is 1280x1000 unless given; the server's output goes to LOG if given.
 start_private_xvfb() {
-    local display_file=$1
-    Xvfb -displayfd 3 -screen 0 1280x1000x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+    local display_file=$1 size=${2:-1280x1000} log=${3:-/dev/null}
+    : >"$display_file"
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$display_file" >"$log" 2>&1 &
     xvfb=$!
     for _ in $(seq 100); do
         [ -s "$display_file" ] && break
+        kill -0 "$xvfb" 2>/dev/null || break
         sleep 0.1
     done
     [ -s "$display_file" ] || { echo "Xvfb did not start"; return 1; }

@@ -7,28 +7,55 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-converter.png}
 program=build/IKTO-SI/bin/ikto-si
+title="IKTO Interim SI Conversion Tool"
 [ -x "$program" ] || { echo "Build the program first (bash tools/run.sh or cmake --build build)."; exit 1; }
 source tools/packages.sh
-ensure_packages xvfb openbox xdotool imagemagick xclip
+ensure_packages xvfb openbox xdotool imagemagick xclip x11-utils
 
-display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 1024x768x24 >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $app $wm $xvfb 2>/dev/null || true' EXIT
-sleep 1
-DISPLAY=$display openbox >/dev/null 2>&1 &
+work=$(mktemp -d /tmp/ikto-screenshot.XXXXXX)
+xvfb=""
+wm=""
+app=""
+search=""
+# Runs on every way out, a failed step included: the window search, the
+# program, the window manager and the X server go, in that order.
+cleanup() {
+    local pid
+    for pid in "$search" "$app" "$wm" "$xvfb"; do
+        [ -n "$pid" ] || continue
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+start_private_xvfb "$work/display" 1024x768
+unset WAYLAND_DISPLAY
+
+# The window manager with its stock settings, whatever the user's own are.
+mkdir -p "$work/config"
+XDG_CONFIG_HOME="$work/config" openbox >/dev/null 2>&1 &
 wm=$!
-sleep 1
-DISPLAY=$display "$program" >/dev/null 2>&1 &
+timeout 10 bash -c 'until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do sleep 0.1; done' ||
+    { echo "openbox did not start"; exit 1; }
+
+"$program" >/dev/null 2>&1 &
 app=$!
-export DISPLAY=$display
-window=$(xdotool search --sync --onlyvisible --name "IKTO Interim SI Conversion Tool" | head -1)
-xdotool windowactivate --sync "$window"
+# In the background, so that an interrupt is handled at once, not after the search.
+timeout 30 xdotool search --sync --onlyvisible --name "^$title\$" >"$work/window" &
+search=$!
+wait "$search" || true
+search=""
+window=$(head -n 1 "$work/window")
+[ -n "$window" ] || { echo "the converter window did not appear"; exit 1; }
+timeout 10 xdotool windowactivate --sync "$window"
 menu=$(( $(xdotool getwindowgeometry --shell "$window" | sed -n 's/HEIGHT=//p') - 161 ))
 
 # Clicks a point of the content area, given in the layout's coordinates.
 click() { xdotool mousemove --window "$window" "$1" $(( $2 + menu )) click 1; }
-field_text() { click "$1" "$2"; xdotool key ctrl+a ctrl+c; sleep 0.2; xclip -o -selection clipboard; }
+field_text() { click "$1" "$2"; xdotool key ctrl+a ctrl+c; sleep 0.2; timeout 5 xclip -o -selection clipboard; }
 
 click 90 87; xdotool type 60; xdotool key Return
 click 90 119; xdotool type -- -40; xdotool key Return
