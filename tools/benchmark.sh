@@ -28,9 +28,9 @@ start_private_xvfb "$work/display"
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 # One run first, so that every measured one starts with the files in the page cache.
-"$build/MapTimer" "$title" "$build/IKTO-SI/bin/ikto-si" >/dev/null 2>&1
+"$build/bench/MapTimer" "$title" "$build/IKTO-SI/bin/ikto-si" >/dev/null 2>&1
 for _ in $(seq "$runs"); do
-    "$build/MapTimer" "$title" "$build/IKTO-SI/bin/ikto-si" 2>/dev/null >>"$work/startup"
+    "$build/bench/MapTimer" "$title" "$build/IKTO-SI/bin/ikto-si" 2>/dev/null >>"$work/startup"
 done
 sed -n 's/.*map_ms=\([0-9.]*\).*/\1/p' "$work/startup" >"$work/map"
 sed -n 's/.*rss_kb=\([0-9]*\).*/\1/p' "$work/startup" >"$work/rss"
