@@ -6,7 +6,8 @@
 #   bash tools/e2e.sh [path/to/IKTO-SI/bin/ikto-si]
 # Without a path (or IKTO_PROGRAM) it builds the program alone, without the
 # tests, in build/ (as tools/run.sh does) and uses build/IKTO-SI.
-# E2E_ONLY="speeds closing" runs only the scenarios named.
+# E2E_ONLY="speeds closing" runs only the scenarios named; they run in
+# E2E_LANES (3) lanes side by side, each on its own X server.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
@@ -23,75 +24,107 @@ fi
 program=$(cd "$(dirname "$program")" && pwd)/$(basename "$program")
 
 work=$(mktemp -d /tmp/ikto-e2e.XXXXXX)
-: >"$work/pids"
 : >"$work/results"
-xvfb=""
-wm=""
+lanes=${E2E_LANES:-3}
+lane_pids=()
 cleanup() {
-    local pid name
-    # Scenarios stop their own programs; this catches whatever a killed one
-    # left. A number may have passed to another process since: only ours, on
-    # our display and by the same name, are stopped.
-    while read -r pid name; do
-        [ "$(ps -o comm= -p "$pid" 2>/dev/null)" == "$name" ] &&
-            tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "DISPLAY=${DISPLAY:-none}" &&
-            kill "$pid" 2>/dev/null
-    done <"$work/pids"
-    [ -n "$wm" ] && kill "$wm" 2>/dev/null
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-    [ -n "$xvfb" ] && wait "$xvfb" 2>/dev/null
+    local lane pid name display
+    # Lanes stop their own servers and scenarios their own programs; this
+    # catches whatever a killed one left. A number may have passed to another
+    # process since: only ours, on our display and by the same name, are stopped.
+    for pid in "${lane_pids[@]}"; do kill "$pid" 2>/dev/null; done
+    for lane in "$work"/lane*; do
+        [ -d "$lane" ] || continue
+        display=":$(cat "$lane/display" 2>/dev/null)"
+        while read -r pid name; do
+            [ "$(ps -o comm= -p "$pid" 2>/dev/null)" == "$name" ] &&
+                tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "DISPLAY=$display" &&
+                kill "$pid" 2>/dev/null
+        done < <(cat "$lane/pids" "$lane/servers" 2>/dev/null)
+    done
+    wait 2>/dev/null
     rm -rf "$work"
 }
-scenario_pid=""
-interrupted() {
-    # The scenario stops its own program when it is told to end.
-    [ -n "$scenario_pid" ] && kill "$scenario_pid" 2>/dev/null && wait "$scenario_pid"
-    exit 130
-}
 trap cleanup EXIT
-trap interrupted INT TERM
+trap 'exit 130' INT TERM
 
-start_private_xvfb "$work/display" 1280x1024 "$work/xvfb.log" || { echo "e2e: could not start Xvfb"; exit 1; }
-unset WAYLAND_DISPLAY
-
-# The window manager with its stock settings, whatever the user's own are.
-mkdir -p "$work/config" "$work/runtime"
-chmod 700 "$work/runtime"
-XDG_CONFIG_HOME="$work/config" openbox >"$work/openbox.log" 2>&1 &
-wm=$!
-for _ in $(seq 50); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
-    sleep 0.1
-done
-xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" ||
-    { echo "e2e: openbox did not start"; exit 1; }
-
-echo "e2e: $program on $DISPLAY"
-started=$SECONDS
+# The scenarios, the longest first, to be taken one at a time by the lanes.
 for scenario in tests/e2e/*.sh; do
     name=$(basename "$scenario" .sh)
     [ "$name" == lib ] && continue
     [ -n "${E2E_ONLY:-}" ] && [[ " $E2E_ONLY " != *" $name "* ]] && continue
-    echo "--- $name"
-    scenario_started=$SECONDS
-    # In the background, so that an interrupt is handled at once, not after it.
-    E2E_PROGRAM=$program E2E_WORK=$work E2E_RESULTS=$work/results SCENARIO=$name \
-        XDG_RUNTIME_DIR=$work/runtime timeout 120 bash "$scenario" &
-    scenario_pid=$!
-    wait "$scenario_pid"
-    status=$?
-    scenario_pid=""
-    if [ "$status" -ne 0 ]; then
-        echo "FAIL: $name: the scenario ended with status $status"
+    echo "$name"
+done | awk '{ print ($0 == "help-window-memory" ? 0 : 1), $0 }' | sort -s -k1,1n | cut -d' ' -f2 >"$work/queue"
+next_scenario() {
+    (
+        flock 9
+        local name
+        name=$(head -n 1 "$work/queue")
+        [ -n "$name" ] || exit 1
+        sed -i 1d "$work/queue"
+        echo "$name"
+    ) 9>"$work/queue.lock"
+}
+
+# One lane: a private X server with the window manager, on which it runs
+# scenario after scenario, each with a fresh program. Lanes run side by side.
+run_lane() {
+    local lane=$1 name status scenario_started wm
+    mkdir -p "$lane/config" "$lane/runtime"
+    chmod 700 "$lane/runtime"
+    : >"$lane/pids"
+    xvfb=""
+    start_private_xvfb "$lane/display" 1280x1024 "$lane/xvfb.log" || { echo "FAIL" >>"$work/results"; return 1; }
+    echo "$xvfb Xvfb" >"$lane/servers"
+    unset WAYLAND_DISPLAY
+    # The window manager with its stock settings, whatever the user's own are.
+    XDG_CONFIG_HOME="$lane/config" openbox >"$lane/openbox.log" 2>&1 &
+    wm=$!
+    echo "$wm openbox" >>"$lane/servers"
+    for _ in $(seq 150); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+        sleep 0.1
+    done
+    if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; then
+        echo "FAIL: e2e: openbox did not start on $DISPLAY"
         echo FAIL >>"$work/results"
+    else
+        while name=$(next_scenario); do
+            scenario_started=$SECONDS
+            E2E_PROGRAM=$program E2E_WORK=$lane E2E_RESULTS=$work/results SCENARIO=$name \
+                XDG_RUNTIME_DIR=$lane/runtime timeout 150 bash "tests/e2e/$name.sh" >"$lane/$name.out" 2>&1
+            status=$?
+            if [ "$status" -ne 0 ]; then
+                echo "FAIL: $name: the scenario ended with status $status" >>"$lane/$name.out"
+                echo FAIL >>"$work/results"
+            fi
+            # Each scenario's lines together, whatever the other lanes print.
+            (
+                flock 9
+                echo "--- $name (on $DISPLAY)"
+                cat "$lane/$name.out"
+                echo "--- $name: $((SECONDS - scenario_started)) s"
+            ) 9>"$work/print.lock"
+        done
     fi
-    echo "--- $name: $((SECONDS - scenario_started)) s"
+    kill "$wm" 2>/dev/null
+    kill "$xvfb" 2>/dev/null
+    wait "$wm" "$xvfb" 2>/dev/null
+}
+
+echo "e2e: $program, $lanes lanes"
+started=$SECONDS
+for n in $(seq "$lanes"); do
+    run_lane "$work/lane$n" &
+    lane_pids+=($!)
 done
+wait "${lane_pids[@]}"
+lane_pids=()
 
 passed=$(grep -c '^PASS$' "$work/results")
 failed=$(grep -c '^FAIL$' "$work/results")
 if [ "$failed" -ne 0 ]; then
-    for log in "$work"/*.log; do
+    for log in "$work"/lane*/*.log; do
         [ -s "$log" ] && { echo "--- output of $(basename "$log")"; tail -n 20 "$log"; }
     done
 fi
