@@ -11,9 +11,12 @@
 // The class record of one of the program's windows: the framework's Window
 // operations followed by the class's own, one member record for each own
 // operation (public; the control-building steps also hidden), and the
-// class-level hooks.
+// class-level hooks: Layout and CreateControls, which every window has,
+// and the others it is given.
 template <class W> ClassRecord WindowClassRecord(std::string fullName, std::vector<MemberRecord> own, ClassHooks hooks)
 {
+    hooks.Layout = [](Window& w) { static_cast<W&>(w).Layout(); };
+    hooks.CreateControls = [](Window& w) { static_cast<W&>(w).CreateControls(); };
     ClassRecord record;
     record.fullName = std::move(fullName);
     record.base = &WindowClass();

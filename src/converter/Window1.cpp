@@ -19,12 +19,7 @@ namespace {
 // they are bound, the menu-item accessors, and the Close hook last.
 std::vector<MemberRecord> OwnMembers()
 {
-    std::vector<MemberRecord> members { { "Layout", "(  )", {} }, { "CreateControls", "(  )", {} },
-        { "_CreateControls0", "(  )", {} }, { "_CreateControls1", "(  )", {} } };
-    for (const ControlRow& row : Window1ControlRows())
-        members.push_back({ std::string(row.name), "(  ) as " + std::string(ControlClassName(row.controlClass)), {} });
-    for (const Window1Binding& binding : Window1Bindings())
-        members.push_back({ std::string(binding.handler), std::string(binding.signature), {} });
+    std::vector<MemberRecord> members = WindowMembers(2, Window1ControlRows(), Window1Bindings());
     const std::vector<MemberRecord> accessors = MenuBar1AccessorMembers(kMenuBar1AccessorNames);
     members.insert(members.end(), accessors.begin(), accessors.end());
     members.push_back({ "Event_Close", "(  )", {} });
@@ -35,10 +30,8 @@ std::vector<MemberRecord> OwnMembers()
 
 const ClassRecord& Window1Class()
 {
-    static const ClassRecord record = WindowClassRecord<class Window1>("Window1.Window1", OwnMembers(),
-        { .Layout = [](Window& w) { static_cast<class Window1&>(w).Layout(); },
-            .CreateControls = [](Window& w) { static_cast<class Window1&>(w).CreateControls(); },
-            .Close = [](Window& w) { static_cast<class Window1&>(w).Event_Close(); } });
+    static const ClassRecord record = WindowClassRecord<class Window1>(
+        "Window1.Window1", OwnMembers(), { .Close = [](Window& w) { static_cast<class Window1&>(w).Event_Close(); } });
     return record;
 }
 
@@ -61,14 +54,12 @@ void Window1::CreateControls()
 
 void Window1::_CreateControls0()
 {
-    for (const ControlRow& row : Window1ControlRows().first(kFirstStepControls))
-        CreateWindow1Control(*this, row);
+    BuildControls(*this, Window1ControlRows().first(kFirstStepControls), Window1Bindings());
 }
 
 void Window1::_CreateControls1()
 {
-    for (const ControlRow& row : Window1ControlRows().subspan(kFirstStepControls))
-        CreateWindow1Control(*this, row);
+    BuildControls(*this, Window1ControlRows().subspan(kFirstStepControls), Window1Bindings());
 }
 
 bool Window1::Canvas1_MouseDown(::Canvas*, std::int32_t, std::int32_t)

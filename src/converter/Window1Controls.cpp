@@ -1,8 +1,6 @@
 #include "Window1Controls.h"
 
 #include "PropertyList.h"
-#include "Window1.h"
-#include "Window1Bindings.h"
 #include "app/HeaderPictures.h"
 #include "fuel/FuelInformationText.h"
 
@@ -184,123 +182,54 @@ constexpr auto kTextArea1 = plist::EncodeList([] {
 constexpr auto kBevCalc = plist::EncodeList([] { return BevelButtonList("BevCalc", 59, 61, 6); });
 constexpr auto kBevCalcOrange = plist::EncodeList([] { return BevelButtonList("BevCalcOrange", 427, 32, 42); });
 
-constexpr float kNoTextSize = 0;
-
-const std::array<ControlRow, 41> kControlRows { {
-    { "txtMPGUS", ControlClass::TextField, 11, kTxtMPGUS },
-    { "txtMPGUK", ControlClass::TextField, 11, kTxtMPGUK },
-    { "txtL100km", ControlClass::TextField, 11, kTxtL100km },
-    { "txtkmL", ControlClass::TextField, 11, kTxtkmL },
-    { "txtWhkm", ControlClass::TextField, 11, kTxtWhkm },
-    { "txtBTUGalUS", ControlClass::TextField, 11, kTxtBTUGalUS },
-    { "lblMPGUS", ControlClass::Label, 11, kLblMPGUS },
-    { "lblMPGUK", ControlClass::Label, 11, kLblMPGUK },
-    { "lblL100km", ControlClass::Label, 11, kLblL100km },
-    { "lblkmL", ControlClass::Label, 11, kLblkmL },
-    { "lblWhkm", ControlClass::Label, 11, kLblWhkm },
-    { "txtWhMileUS", ControlClass::TextField, 11, kTxtWhMileUS },
-    { "lblWhMileUS", ControlClass::Label, 11, kLblWhMileUS },
-    { "lblBTUGalUS", ControlClass::Label, 11, kLblBTUGalUS },
-    { "txtBTUGalUK", ControlClass::TextField, 11, kTxtBTUGalUK },
-    { "lblBTUGalUK", ControlClass::Label, 11, kLblBTUGalUK },
-    { "txtBTULiter", ControlClass::TextField, 11, kTxtBTULiter },
-    { "lblBTULiter", ControlClass::Label, 11, kLblBTULiter },
-    { "txtkWhGalUS", ControlClass::TextField, 11, kTxtkWhGalUS },
-    { "lblkWhGalUS", ControlClass::Label, 11, kLblkWhGalUS },
-    { "txtkWhGalUK", ControlClass::TextField, 11, kTxtkWhGalUK },
-    { "lblkWhGalUK", ControlClass::Label, 11, kLblkWhGalUK },
-    { "txtkWhLiter", ControlClass::TextField, 11, kTxtkWhLiter },
-    { "lblkWhLiter", ControlClass::Label, 11, kLblkWhLiter },
-    { "txtMPH", ControlClass::TextField, 11, kTxtMPH },
-    { "lblWhmile11121", ControlClass::Label, 11, kLblWhmile11121 },
-    { "txtKPH", ControlClass::TextField, 11, kTxtKPH },
-    { "lblWhmile11131", ControlClass::Label, 11, kLblWhmile11131 },
-    { "lblFuelTypeCombo", ControlClass::Label, 11, kLblFuelTypeCombo },
-    { "Canvas1", ControlClass::Canvas, kNoTextSize, kCanvas1 },
-    { "txtTempF", ControlClass::TextField, 11, kTxtTempF },
-    { "lblWhmile11132", ControlClass::Label, 11, kLblWhmile11132 },
-    { "txtTempC", ControlClass::TextField, 11, kTxtTempC },
-    { "lblWhmile111111", ControlClass::Label, 11, kLblWhmile111111 },
-    { "comboMotive", ControlClass::PopupMenu, 10, kComboMotive },
-    { "txtFuelType", ControlClass::TextField, 10, kTxtFuelType },
-    { "PBqsi", ControlClass::PushButton, 10, kPBqsi },
-    { "TextArea1", ControlClass::TextArea, 11, kTextArea1 },
-    { "PBViewFuel", ControlClass::PushButton, 10, kPBViewFuel },
-    { "BevCalc", ControlClass::BevelButton, 10, kBevCalc },
-    { "BevCalcOrange", ControlClass::BevelButton, 10, kBevCalcOrange },
+// Every control but the header picture gets its text size, then text unit 0.
+constexpr std::array<ControlRow, 41> kControlRows { {
+    { "txtMPGUS", &TextFieldClass, TextSizeThenUnit(11), kTxtMPGUS },
+    { "txtMPGUK", &TextFieldClass, TextSizeThenUnit(11), kTxtMPGUK },
+    { "txtL100km", &TextFieldClass, TextSizeThenUnit(11), kTxtL100km },
+    { "txtkmL", &TextFieldClass, TextSizeThenUnit(11), kTxtkmL },
+    { "txtWhkm", &TextFieldClass, TextSizeThenUnit(11), kTxtWhkm },
+    { "txtBTUGalUS", &TextFieldClass, TextSizeThenUnit(11), kTxtBTUGalUS },
+    { "lblMPGUS", &LabelClass, TextSizeThenUnit(11), kLblMPGUS },
+    { "lblMPGUK", &LabelClass, TextSizeThenUnit(11), kLblMPGUK },
+    { "lblL100km", &LabelClass, TextSizeThenUnit(11), kLblL100km },
+    { "lblkmL", &LabelClass, TextSizeThenUnit(11), kLblkmL },
+    { "lblWhkm", &LabelClass, TextSizeThenUnit(11), kLblWhkm },
+    { "txtWhMileUS", &TextFieldClass, TextSizeThenUnit(11), kTxtWhMileUS },
+    { "lblWhMileUS", &LabelClass, TextSizeThenUnit(11), kLblWhMileUS },
+    { "lblBTUGalUS", &LabelClass, TextSizeThenUnit(11), kLblBTUGalUS },
+    { "txtBTUGalUK", &TextFieldClass, TextSizeThenUnit(11), kTxtBTUGalUK },
+    { "lblBTUGalUK", &LabelClass, TextSizeThenUnit(11), kLblBTUGalUK },
+    { "txtBTULiter", &TextFieldClass, TextSizeThenUnit(11), kTxtBTULiter },
+    { "lblBTULiter", &LabelClass, TextSizeThenUnit(11), kLblBTULiter },
+    { "txtkWhGalUS", &TextFieldClass, TextSizeThenUnit(11), kTxtkWhGalUS },
+    { "lblkWhGalUS", &LabelClass, TextSizeThenUnit(11), kLblkWhGalUS },
+    { "txtkWhGalUK", &TextFieldClass, TextSizeThenUnit(11), kTxtkWhGalUK },
+    { "lblkWhGalUK", &LabelClass, TextSizeThenUnit(11), kLblkWhGalUK },
+    { "txtkWhLiter", &TextFieldClass, TextSizeThenUnit(11), kTxtkWhLiter },
+    { "lblkWhLiter", &LabelClass, TextSizeThenUnit(11), kLblkWhLiter },
+    { "txtMPH", &TextFieldClass, TextSizeThenUnit(11), kTxtMPH },
+    { "lblWhmile11121", &LabelClass, TextSizeThenUnit(11), kLblWhmile11121 },
+    { "txtKPH", &TextFieldClass, TextSizeThenUnit(11), kTxtKPH },
+    { "lblWhmile11131", &LabelClass, TextSizeThenUnit(11), kLblWhmile11131 },
+    { "lblFuelTypeCombo", &LabelClass, TextSizeThenUnit(11), kLblFuelTypeCombo },
+    { "Canvas1", &CanvasClass, Backdrop(&GoldBlackRedIcon64), kCanvas1 },
+    { "txtTempF", &TextFieldClass, TextSizeThenUnit(11), kTxtTempF },
+    { "lblWhmile11132", &LabelClass, TextSizeThenUnit(11), kLblWhmile11132 },
+    { "txtTempC", &TextFieldClass, TextSizeThenUnit(11), kTxtTempC },
+    { "lblWhmile111111", &LabelClass, TextSizeThenUnit(11), kLblWhmile111111 },
+    { "comboMotive", &PopupMenuClass, TextSizeThenUnit(10), kComboMotive },
+    { "txtFuelType", &TextFieldClass, TextSizeThenUnit(10), kTxtFuelType },
+    { "PBqsi", &PushButtonClass, TextSizeThenUnit(10), kPBqsi },
+    { "TextArea1", &TextAreaClass, TextSizeThenUnit(11), kTextArea1 },
+    { "PBViewFuel", &PushButtonClass, TextSizeThenUnit(10), kPBViewFuel },
+    { "BevCalc", &BevelButtonClass, TextSizeThenUnit(10), kBevCalc },
+    { "BevCalcOrange", &BevelButtonClass, TextSizeThenUnit(10), kBevCalcOrange },
 } };
 
-std::shared_ptr<RectControl> NewControl(class Window1& window, ControlClass controlClass)
-{
-    switch (controlClass) {
-    case ControlClass::TextField:
-        return window.__New<TextField>();
-    case ControlClass::Label:
-        return window.__New<Label>();
-    case ControlClass::Canvas:
-        return window.__New<Canvas>();
-    case ControlClass::PopupMenu:
-        return window.__New<PopupMenu>();
-    case ControlClass::PushButton:
-        return window.__New<PushButton>();
-    case ControlClass::TextArea:
-        return window.__New<TextArea>();
-    case ControlClass::BevelButton:
-        return window.__New<BevelButton>();
-    }
-    return nullptr;
-}
-
-// Each step finds the control anew by its name.
-RectControl& Found(const class Window1& window, std::string_view name)
-{
-    RectControl* control = window._ControlByName(name);
-    NilCheck(control, "The control");
-    return *control;
-}
-
 } // namespace
-
-std::string_view ControlClassName(ControlClass controlClass)
-{
-    switch (controlClass) {
-    case ControlClass::TextField:
-        return "TextField";
-    case ControlClass::Label:
-        return "Label";
-    case ControlClass::Canvas:
-        return "Canvas";
-    case ControlClass::PopupMenu:
-        return "PopupMenu";
-    case ControlClass::PushButton:
-        return "PushButton";
-    case ControlClass::TextArea:
-        return "TextArea";
-    case ControlClass::BevelButton:
-        return "BevelButton";
-    }
-    return "";
-}
 
 std::span<const ControlRow> Window1ControlRows()
 {
     return kControlRows;
-}
-
-void CreateWindow1Control(class Window1& window, const ControlRow& row)
-{
-    std::shared_ptr<RectControl> control = NewControl(window, row.controlClass);
-    NilCheck(control, "The new control");
-    control->Constructor();
-    window._AddControl(std::string(row.name), std::move(control));
-    if (row.controlClass == ControlClass::Canvas) {
-        auto* canvas = dynamic_cast<Canvas*>(&Found(window, row.name));
-        NilCheck(canvas, "The header picture");
-        canvas->SetBackdrop(GoldBlackRedIcon64());
-    } else {
-        Found(window, row.name).SetTextSize(row.textSize);
-        Found(window, row.name).SetTextUnit(0);
-    }
-    _SetProperties(Found(window, row.name), row.properties);
-    BindWindow1Events(window, row.name);
 }

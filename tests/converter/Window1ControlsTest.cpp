@@ -287,7 +287,7 @@ TEST_F(ConverterControls, EveryBindingExistsOnceInOrderAndHoldsTheWindowWeakly)
         expected.emplace_back(control, event, signature);
     EXPECT_EQ(bound, expected);
     // The table the window is bound from names each handler after its control and event.
-    for (const Window1Binding& binding : Window1Bindings())
+    for (const ControlBinding& binding : Window1Bindings())
         EXPECT_EQ(binding.handler, std::string(binding.control) + "_" + ControlEventName(binding.event));
 }
 
