@@ -5,46 +5,22 @@
 
 #include <QPushButton>
 
-namespace {
-
-QPushButton* ButtonOf(const RectControl& control)
-{
-    return static_cast<QPushButton*>(control._Widget());
-}
-
-} // namespace
-
 QWidget* BevelButton::_CreateWidget(QWidget* parent)
 {
     if (!_PluginEntrypointsReady())
         throw RuntimeException("The BevelButton plugin has not been initialised.");
-    auto* button = new QPushButton(parent);
-    button->setAutoDefault(false);
-    return button;
+    return ButtonControl::_CreateWidget(parent);
 }
 
 void BevelButton::_ConnectSignals(QObject* context)
 {
-    QObject::connect(ButtonOf(*this), &QPushButton::clicked, context, [this] { _RaiseFromQt(ControlEvent::Action); });
+    ButtonControl::_ConnectSignals(context);
     ApplyPalette();
-}
-
-void BevelButton::SetCaption(const std::string& caption)
-{
-    caption_ = caption;
-    if (QPushButton* button = ButtonOf(*this))
-        button->setText(QString::fromStdString(caption));
-}
-
-void BevelButton::Push()
-{
-    if (QPushButton* button = ButtonOf(*this))
-        button->click();
 }
 
 void BevelButton::ApplyPalette()
 {
-    QPushButton* button = ButtonOf(*this);
+    QPushButton* button = _Button();
     if (!button)
         return;
     QPalette palette = button->palette();
@@ -56,9 +32,7 @@ void BevelButton::ApplyPalette()
 
 void BevelButton::SetProperty(std::string_view name, const PropertyValue& value)
 {
-    if (const auto* s = std::get_if<std::string>(&value); s && name == "Caption")
-        SetCaption(*s);
-    else if (const auto* b = std::get_if<bool>(&value); b && name == "AcceptFocus") {
+    if (const auto* b = std::get_if<bool>(&value); b && name == "AcceptFocus") {
         acceptFocus_ = *b;
         _ApplyFocusPolicy();
     } else if (const auto* hb = std::get_if<bool>(&value); hb && name == "HasBackColor") {
@@ -71,5 +45,5 @@ void BevelButton::SetProperty(std::string_view name, const PropertyValue& value)
             textColor_ = c->rgb;
         ApplyPalette();
     } else
-        RectControl::SetProperty(name, value);
+        ButtonControl::SetProperty(name, value);
 }

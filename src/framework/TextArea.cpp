@@ -27,17 +27,6 @@ QString DisplayText(const std::string& text)
 // ours, narrow enough that their rows still fit the panel's width.
 constexpr qreal kTabInterval = 54;
 
-// Whether the editor already shows these colours while it is enabled.
-bool ShowsColors(const QPlainTextEdit& edit, std::uint32_t back, std::uint32_t text)
-{
-    const QPalette& shown = edit.palette();
-    for (QPalette::ColorGroup group : { QPalette::Active, QPalette::Inactive })
-        if (shown.color(group, QPalette::Base).rgba() != TextEditing::ColorOf(back).rgba()
-            || shown.color(group, QPalette::Text).rgba() != TextEditing::ColorOf(text).rgba())
-            return false;
-    return true;
-}
-
 } // namespace
 
 TextArea::TextArea() = default;
@@ -68,7 +57,7 @@ void TextArea::_ConnectSignals(QObject* context)
         editedSinceSet_ = true;
         _RaiseFromQt(ControlEvent::TextChange);
     });
-    ApplyPalette();
+    _ApplyPalette();
     ApplyScrollbars();
 }
 
@@ -104,36 +93,10 @@ void TextArea::SetText(const std::string& text)
     settingText_ = false;
 }
 
-void TextArea::SetBackColor(std::uint32_t rgb)
+void TextArea::_ApplyReadOnly()
 {
-    backColor_ = rgb;
-    ApplyPalette();
-}
-
-void TextArea::SetTextColor(std::uint32_t rgb)
-{
-    textColor_ = rgb;
-    ApplyPalette();
-}
-
-void TextArea::SetReadOnly(bool readOnly)
-{
-    readOnly_ = readOnly;
     if (QPlainTextEdit* edit = EditorOf(*this))
-        edit->setReadOnly(readOnly);
-}
-
-void TextArea::ApplyPalette()
-{
-    QPlainTextEdit* edit = EditorOf(*this);
-    // Colours the area already shows get no palette of its own. An own palette
-    // is a new one for every area made, and the scroll bars inherit it; the
-    // style keeps its drawings of scroll bars under the palette's identity and
-    // never drops such small ones, so each area made and closed would leave
-    // its set behind for good. A disabled area then greys as the desktop's do.
-    if (!edit || ShowsColors(*edit, backColor_, textColor_))
-        return;
-    TextEditing::SetColors(*edit, QPalette::Base, backColor_, textColor_);
+        edit->setReadOnly(ReadOnly());
 }
 
 void TextArea::ApplyScrollbars()
@@ -149,60 +112,16 @@ void TextArea::ApplyScrollbars()
 
 bool TextArea::_EditCommand(EditCommand command, bool perform)
 {
-    QPlainTextEdit* edit = EditorOf(*this);
-    if (!edit)
-        return false;
-    const bool selection = edit->textCursor().hasSelection();
-    bool applies = false;
-    switch (command) {
-    case EditCommand::Undo:
-        applies = !readOnly_ && edit->document()->isUndoAvailable();
-        if (applies && perform)
-            edit->undo();
-        break;
-    case EditCommand::Cut:
-        applies = !readOnly_ && selection;
-        if (applies && perform)
-            edit->cut();
-        break;
-    case EditCommand::Copy:
-        applies = selection;
-        if (applies && perform)
-            edit->copy();
-        break;
-    case EditCommand::Paste:
-        applies = !readOnly_ && TextEditing::ClipboardHasText();
-        if (applies && perform)
-            edit->paste();
-        break;
-    case EditCommand::Clear:
-        applies = !readOnly_ && selection;
-        if (applies && perform)
-            edit->textCursor().removeSelectedText();
-        break;
-    case EditCommand::SelectAll:
-        applies = !edit->document()->isEmpty();
-        if (applies && perform)
-            edit->selectAll();
-        break;
-    }
-    return applies;
+    return TextEditing::RunEditCommand(EditorOf(*this), command, perform, ReadOnly(), false);
 }
 
 void TextArea::SetProperty(std::string_view name, const PropertyValue& value)
 {
     QPlainTextEdit* edit = EditorOf(*this);
-    if (const auto* s = std::get_if<std::string>(&value)) {
-        if (name == "Text")
-            SetText(*s);
-        else if (name == "Mask" || name == "Format" || name == "DataSource" || name == "DataField") {
-            // Input masks and data binding are not used by this program.
-        } else
-            RectControl::SetProperty(name, value);
+    if (const auto* s = std::get_if<std::string>(&value); s && name == "Text") {
+        SetText(*s);
     } else if (const auto* b = std::get_if<bool>(&value)) {
-        if (name == "ReadOnly")
-            SetReadOnly(*b);
-        else if (name == "Border") {
+        if (name == "Border") {
             border_ = *b;
             if (edit)
                 edit->setFrameShape(*b ? QFrame::StyledPanel : QFrame::NoFrame);
@@ -219,21 +138,14 @@ void TextArea::SetProperty(std::string_view name, const PropertyValue& value)
             if (edit)
                 edit->setTabChangesFocus(!*b);
         } else
-            RectControl::SetProperty(name, value);
-    } else if (const auto* i = std::get_if<std::int32_t>(&value)) {
-        if (name == "Alignment") {
-            alignment_ = *i;
-            if (edit) {
-                QTextOption option = edit->document()->defaultTextOption();
-                option.setAlignment(TextEditing::HorizontalAlignment(*i));
-                edit->document()->setDefaultTextOption(option);
-            }
-        } else
-            RectControl::SetProperty(name, value);
-    } else if (const auto* c = std::get_if<RGBColor>(&value)) {
-        if (name == "BackColor")
-            SetBackColor(c->rgb);
-        else if (name == "TextColor")
-            SetTextColor(c->rgb);
-    }
+            TextControl::SetProperty(name, value);
+    } else if (const auto* i = std::get_if<std::int32_t>(&value); i && name == "Alignment") {
+        alignment_ = *i;
+        if (edit) {
+            QTextOption option = edit->document()->defaultTextOption();
+            option.setAlignment(TextEditing::HorizontalAlignment(*i));
+            edit->document()->setDefaultTextOption(option);
+        }
+    } else
+        TextControl::SetProperty(name, value);
 }

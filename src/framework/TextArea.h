@@ -1,13 +1,12 @@
 #pragma once
 
-#include "RectControl.h"
+#include "TextControl.h"
 
-#include <cstdint>
 #include <string>
 
 // A multi-line text area. Line ends may be CR, LF or CR LF; each breaks the
 // line. TextChange is raised for the user's edits only.
-class TextArea : public RectControl {
+class TextArea : public TextControl {
 public:
     TextArea();
     ~TextArea() override;
@@ -15,12 +14,6 @@ public:
     std::string Text() const;
     void SetText(const std::string& text);
 
-    std::uint32_t BackColor() const noexcept { return backColor_; }
-    void SetBackColor(std::uint32_t rgb);
-    std::uint32_t TextColor() const noexcept { return textColor_; }
-    void SetTextColor(std::uint32_t rgb);
-    bool ReadOnly() const noexcept { return readOnly_; }
-    void SetReadOnly(bool readOnly);
     bool ScrollbarVertical() const noexcept { return scrollbarVertical_; }
     bool ScrollbarHorizontal() const noexcept { return scrollbarHorizontal_; }
     bool Border() const noexcept { return border_; }
@@ -33,18 +26,15 @@ protected:
     std::vector<QWidget*> _InputWidgets() const override;
     void _ConnectSignals(QObject* context) override;
     void _ApplyFont() override;
+    void _ApplyReadOnly() override;
 
 private:
-    void ApplyPalette();
     void ApplyScrollbars();
 
     // The text as code last set it, returned as it was until the user edits.
     std::string text_;
     bool editedSinceSet_ = false;
     bool settingText_ = false;
-    std::uint32_t backColor_ = 0xFFFFFF;
-    std::uint32_t textColor_ = 0x000000;
-    bool readOnly_ = false;
     bool border_ = true;
     bool multiline_ = true;
     bool scrollbarVertical_ = true;

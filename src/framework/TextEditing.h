@@ -1,9 +1,15 @@
 #pragma once
 
+#include "RectControl.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QColor>
+#include <QLineEdit>
 #include <QPalette>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QWidget>
 
 #include <cstdint>
@@ -41,6 +47,92 @@ inline Qt::Alignment HorizontalAlignment(int alignment)
     default:
         return Qt::AlignLeft;
     }
+}
+
+// What the edit commands ask of the one-line and the multi-line editor.
+inline bool HasSelection(const QLineEdit& edit)
+{
+    return edit.hasSelectedText();
+}
+
+inline bool HasSelection(const QPlainTextEdit& edit)
+{
+    return edit.textCursor().hasSelection();
+}
+
+inline bool CanUndo(const QLineEdit& edit)
+{
+    return edit.isUndoAvailable();
+}
+
+inline bool CanUndo(const QPlainTextEdit& edit)
+{
+    return edit.document()->isUndoAvailable();
+}
+
+inline bool IsEmpty(const QLineEdit& edit)
+{
+    return edit.text().isEmpty();
+}
+
+inline bool IsEmpty(const QPlainTextEdit& edit)
+{
+    return edit.document()->isEmpty();
+}
+
+inline void DeleteSelection(QLineEdit& edit)
+{
+    edit.del();
+}
+
+inline void DeleteSelection(QPlainTextEdit& edit)
+{
+    edit.textCursor().removeSelectedText();
+}
+
+// An Edit menu command on a text control's editor: whether it applies now
+// and, with perform, carrying it out. A read-only text can be copied and
+// selected but not changed; a password can be neither cut nor copied.
+template <class Editor>
+bool RunEditCommand(Editor* edit, EditCommand command, bool perform, bool readOnly, bool password)
+{
+    if (!edit)
+        return false;
+    const bool selection = HasSelection(*edit);
+    bool applies = false;
+    switch (command) {
+    case EditCommand::Undo:
+        applies = !readOnly && CanUndo(*edit);
+        if (applies && perform)
+            edit->undo();
+        break;
+    case EditCommand::Cut:
+        applies = !readOnly && selection && !password;
+        if (applies && perform)
+            edit->cut();
+        break;
+    case EditCommand::Copy:
+        applies = selection && !password;
+        if (applies && perform)
+            edit->copy();
+        break;
+    case EditCommand::Paste:
+        applies = !readOnly && ClipboardHasText();
+        if (applies && perform)
+            edit->paste();
+        break;
+    case EditCommand::Clear:
+        applies = !readOnly && selection;
+        if (applies && perform)
+            DeleteSelection(*edit);
+        break;
+    case EditCommand::SelectAll:
+        applies = !IsEmpty(*edit);
+        if (applies && perform)
+            edit->selectAll();
+        break;
+    }
+    return applies;
 }
 
 } // namespace TextEditing

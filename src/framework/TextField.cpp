@@ -28,7 +28,7 @@ void TextField::_ConnectSignals(QObject* context)
     // textEdited comes from the user's typing, deleting, cutting, pasting and
     // undoing, and never from setText.
     QObject::connect(edit, &QLineEdit::textEdited, context, [this] { _RaiseFromQt(ControlEvent::TextChange); });
-    ApplyPalette();
+    _ApplyPalette();
 }
 
 std::string TextField::Text() const
@@ -58,71 +58,15 @@ void TextField::SelectAll()
         edit->selectAll();
 }
 
-void TextField::SetBackColor(std::uint32_t rgb)
-{
-    backColor_ = rgb;
-    ApplyPalette();
-}
-
-void TextField::SetTextColor(std::uint32_t rgb)
-{
-    textColor_ = rgb;
-    ApplyPalette();
-}
-
-void TextField::SetReadOnly(bool readOnly)
-{
-    readOnly_ = readOnly;
-    if (QLineEdit* edit = EditorOf(*this))
-        edit->setReadOnly(readOnly);
-}
-
-void TextField::ApplyPalette()
+void TextField::_ApplyReadOnly()
 {
     if (QLineEdit* edit = EditorOf(*this))
-        TextEditing::SetColors(*edit, QPalette::Base, backColor_, textColor_);
+        edit->setReadOnly(ReadOnly());
 }
 
 bool TextField::_EditCommand(EditCommand command, bool perform)
 {
-    QLineEdit* edit = EditorOf(*this);
-    if (!edit)
-        return false;
-    const bool selection = edit->hasSelectedText();
-    bool applies = false;
-    switch (command) {
-    case EditCommand::Undo:
-        applies = !readOnly_ && edit->isUndoAvailable();
-        if (applies && perform)
-            edit->undo();
-        break;
-    case EditCommand::Cut:
-        applies = !readOnly_ && selection && !password_;
-        if (applies && perform)
-            edit->cut();
-        break;
-    case EditCommand::Copy:
-        applies = selection && !password_;
-        if (applies && perform)
-            edit->copy();
-        break;
-    case EditCommand::Paste:
-        applies = !readOnly_ && TextEditing::ClipboardHasText();
-        if (applies && perform)
-            edit->paste();
-        break;
-    case EditCommand::Clear:
-        applies = !readOnly_ && selection;
-        if (applies && perform)
-            edit->del();
-        break;
-    case EditCommand::SelectAll:
-        applies = !edit->text().isEmpty();
-        if (applies && perform)
-            edit->selectAll();
-        break;
-    }
-    return applies;
+    return TextEditing::RunEditCommand(EditorOf(*this), command, perform, ReadOnly(), password_);
 }
 
 void TextField::SetProperty(std::string_view name, const PropertyValue& value)
@@ -135,14 +79,10 @@ void TextField::SetProperty(std::string_view name, const PropertyValue& value)
             cueText_ = *s;
             if (edit)
                 edit->setPlaceholderText(QString::fromStdString(*s));
-        } else if (name == "Mask" || name == "Format" || name == "DataSource" || name == "DataField") {
-            // Input masks and data binding are not used by this program.
         } else
-            RectControl::SetProperty(name, value);
+            TextControl::SetProperty(name, value);
     } else if (const auto* b = std::get_if<bool>(&value)) {
-        if (name == "ReadOnly")
-            SetReadOnly(*b);
-        else if (name == "Border") {
+        if (name == "Border") {
             border_ = *b;
             if (edit)
                 edit->setFrame(*b);
@@ -153,7 +93,7 @@ void TextField::SetProperty(std::string_view name, const PropertyValue& value)
         } else if (name == "UseFocusRing")
             useFocusRing_ = *b;
         else
-            RectControl::SetProperty(name, value);
+            TextControl::SetProperty(name, value);
     } else if (const auto* i = std::get_if<std::int32_t>(&value)) {
         if (name == "Alignment") {
             alignment_ = *i;
@@ -164,11 +104,7 @@ void TextField::SetProperty(std::string_view name, const PropertyValue& value)
             if (edit)
                 edit->setMaxLength(*i > 0 ? *i : std::numeric_limits<int>::max());
         } else
-            RectControl::SetProperty(name, value);
-    } else if (const auto* c = std::get_if<RGBColor>(&value)) {
-        if (name == "BackColor")
-            SetBackColor(c->rgb);
-        else if (name == "TextColor")
-            SetTextColor(c->rgb);
-    }
+            TextControl::SetProperty(name, value);
+    } else
+        TextControl::SetProperty(name, value);
 }

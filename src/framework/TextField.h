@@ -1,23 +1,16 @@
 #pragma once
 
-#include "RectControl.h"
+#include "TextControl.h"
 
-#include <cstdint>
 #include <string>
 
 // A one-line text field. TextChange is raised for the user's edits only,
 // never for text that code sets.
-class TextField : public RectControl {
+class TextField : public TextControl {
 public:
     std::string Text() const;
     void SetText(const std::string& text);
 
-    std::uint32_t BackColor() const noexcept { return backColor_; }
-    void SetBackColor(std::uint32_t rgb);
-    std::uint32_t TextColor() const noexcept { return textColor_; }
-    void SetTextColor(std::uint32_t rgb);
-    bool ReadOnly() const noexcept { return readOnly_; }
-    void SetReadOnly(bool readOnly);
     bool Border() const noexcept { return border_; }
     int Alignment() const noexcept { return alignment_; }
     bool UseFocusRing() const noexcept { return useFocusRing_; }
@@ -31,14 +24,10 @@ public:
 protected:
     QWidget* _CreateWidget(QWidget* parent) override;
     void _ConnectSignals(QObject* context) override;
+    void _ApplyReadOnly() override;
 
 private:
-    void ApplyPalette();
-
     std::string text_;
-    std::uint32_t backColor_ = 0xFFFFFF;
-    std::uint32_t textColor_ = 0x000000;
-    bool readOnly_ = false;
     bool border_ = true;
     bool password_ = false;
     bool useFocusRing_ = true;
