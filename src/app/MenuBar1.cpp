@@ -52,11 +52,16 @@ void BuildEntry(MenuItem& bar, const MenuEntry& entry)
     }
 }
 
-// Each of the three building steps makes one menu: rows first to last.
-void BuildRows(MenuItem& bar, std::size_t first, std::size_t last)
+// Each of the three building steps makes one menu: the row of that name,
+// then, in table order, every row placed in it.
+void BuildMenu(MenuItem& bar, std::string_view menu)
 {
-    for (std::size_t row = first; row <= last; ++row)
-        BuildEntry(bar, kMenuEntries[row]);
+    for (const MenuEntry& entry : kMenuEntries)
+        if (entry.name == menu)
+            BuildEntry(bar, entry);
+    for (const MenuEntry& entry : kMenuEntries)
+        if (entry.placedIn == menu)
+            BuildEntry(bar, entry);
 }
 
 } // namespace
@@ -72,17 +77,17 @@ void MenuBar1::Constructor()
 
 void MenuBar1::Untitled0()
 {
-    BuildRows(*this, 0, 1);
+    BuildMenu(*this, "FileMenu");
 }
 
 void MenuBar1::Untitled1()
 {
-    BuildRows(*this, 2, 10);
+    BuildMenu(*this, "EditMenu");
 }
 
 void MenuBar1::Untitled2()
 {
-    BuildRows(*this, 11, 12);
+    BuildMenu(*this, "HelpMenu");
 }
 
 void MenuBar1::_implicitInstance__Exit()

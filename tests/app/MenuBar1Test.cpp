@@ -69,6 +69,34 @@ TEST_F(MenuBar1Test, HoldsTheThirteenMenusAndItemsInOrder)
     }
 }
 
+// Each building step makes its own menu with every item placed in it, so
+// that a row added to one menu leaves the others as they are.
+TEST_F(MenuBar1Test, EachStepMakesOneMenuWithTheItemsPlacedInIt)
+{
+    RuntimeInit();
+    struct Step {
+        void (MenuBar1::*build)();
+        std::string menu;
+    };
+    for (const Step& step : { Step { &MenuBar1::Untitled0, "FileMenu" }, Step { &MenuBar1::Untitled1, "EditMenu" },
+             Step { &MenuBar1::Untitled2, "HelpMenu" } }) {
+        SCOPED_TRACE(step.menu);
+        auto bar = std::dynamic_pointer_cast<class MenuBar1>(RuntimeNewObject(MenuBar1Class()));
+        ASSERT_NE(bar, nullptr);
+        (bar.get()->*step.build)();
+        std::vector<const MenuItem*> made;
+        Walk(*bar, made);
+        std::vector<std::string> names;
+        for (const MenuItem* item : made)
+            names.push_back(item->Name());
+        std::vector<std::string> expected;
+        for (const ExpectedItem& item : kExpected)
+            if (item.name == step.menu || item.parent == step.menu)
+                expected.push_back(item.name);
+        EXPECT_EQ(names, expected);
+    }
+}
+
 TEST_F(MenuBar1Test, IsReleasedAtTheEndOfARun)
 {
     RuntimeInit();
