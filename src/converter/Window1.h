@@ -11,15 +11,22 @@
 inline const std::string kStorePageAddress = "https://store.example.com/apps/zorvane";
 
 // The converter window: 505 x 161, every number living as a field's text.
+// Its methods live in several files, each in the folder of its subsystem;
+// over each group below, the file that holds their bodies.
 class Window1 : public Window, public MenuBar1Accessors<class Window1> {
 public:
+    // src/converter/Window1.cpp: the layout, the building steps (from the
+    // rows of Window1Controls.cpp and the bindings of Window1Bindings.cpp),
+    // the header picture's click and the closing.
     void Layout();
     void CreateControls();
     void _CreateControls0();
     void _CreateControls1();
+    bool Canvas1_MouseDown(::Canvas* control, std::int32_t x, std::int32_t y);
+    void Event_Close();
 
-    // Control accessors, in the order the controls are made: each looks its
-    // control up by name on every call.
+    // Here: the control accessors, in the order the controls are made; each
+    // looks its control up by name on every call.
     TextField* txtMPGUS() const { return _ControlAs<TextField>("txtMPGUS"); }
     TextField* txtMPGUK() const { return _ControlAs<TextField>("txtMPGUK"); }
     TextField* txtL100km() const { return _ControlAs<TextField>("txtL100km"); }
@@ -62,7 +69,7 @@ public:
     BevelButton* BevCalc() const { return _ControlAs<BevelButton>("BevCalc"); }
     BevelButton* BevCalcOrange() const { return _ControlAs<BevelButton>("BevCalcOrange"); }
 
-    // Efficiency fields (their bodies live with the fuel logic).
+    // src/fuel/Window1Efficiency.cpp: the efficiency fields and their Calc button.
     void txtMPGUS_TextChange(TextField* control);
     void txtMPGUS_GotFocus(TextField* control);
     void txtMPGUS_LostFocus(TextField* control);
@@ -87,26 +94,27 @@ public:
     void txtWhMileUS_LostFocus(TextField* control);
     void txtWhMileUS_TextChange(TextField* control);
     bool txtWhMileUS_KeyDown(TextField* control, std::string key);
+    void BevCalcOrange_Action(BevelButton* control);
 
-    // Speed and temperature fields.
+    // src/converter/Window1SpeedTemperature.cpp: the speed and temperature
+    // fields and their Calc button.
     bool txtMPH_KeyDown(TextField* control, std::string key);
     void txtMPH_LostFocus(TextField* control);
     bool txtKPH_KeyDown(TextField* control, std::string key);
     void txtKPH_LostFocus(TextField* control);
-    bool Canvas1_MouseDown(::Canvas* control, std::int32_t x, std::int32_t y);
     bool txtTempF_KeyDown(TextField* control, std::string key);
     void txtTempF_LostFocus(TextField* control);
     bool txtTempC_KeyDown(TextField* control, std::string key);
     void txtTempC_LostFocus(TextField* control);
+    void BevCalc_Action(BevelButton* control);
 
+    // src/fuel/Window1Fuel.cpp: the fuel menu and the fuel information panel.
     void comboMotive_Open(PopupMenu* control);
     void comboMotive_Change(PopupMenu* control);
-    void PBqsi_Action(PushButton* control);
     void PBViewFuel_Action(PushButton* control);
-    void BevCalc_Action(BevelButton* control);
-    void BevCalcOrange_Action(BevelButton* control);
 
-    void Event_Close();
+    // src/windows/Window1Help.cpp: the Info button, which shows the help text.
+    void PBqsi_Action(PushButton* control);
 };
 
 const ClassRecord& Window1Class();

@@ -1,3 +1,5 @@
+// The converter window's efficiency fields and their Calc button.
+
 #include "converter/Window1.h"
 
 #include "ShowFuelEnergy.h"

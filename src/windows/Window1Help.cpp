@@ -1,3 +1,5 @@
+// The converter window's Info button: the help window with the help text.
+
 #include "converter/Window1.h"
 #include "windows/MsgWindow.h"
 
