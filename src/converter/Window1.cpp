@@ -5,6 +5,7 @@
 #include "Window1Properties.h"
 #include "app/MenuBar1.h"
 #include "app/SharedWindow.h"
+#include "app/WebAddresses.h"
 #include "app/WindowClassRecord.h"
 #include "windows/AboutWindow.h"
 #include "windows/MsgWindow.h"
@@ -64,7 +65,7 @@ void Window1::_CreateControls1()
 
 bool Window1::Canvas1_MouseDown(::Canvas*, std::int32_t, std::int32_t)
 {
-    ShowURL(kStorePageAddress);
+    ShowURL(std::string(kStorePageAddress));
     return false;
 }
 

@@ -7,9 +7,6 @@
 #include <memory>
 #include <string>
 
-// The store page of the companion program, opened from the header pictures.
-inline const std::string kStorePageAddress = "https://store.example.com/apps/zorvane";
-
 // The converter window: 505 x 161, every number living as a field's text.
 // Its methods live in several files, each in the folder of its subsystem;
 // over each group below, the file that holds their bodies.

@@ -1,6 +1,7 @@
 #include "Window1Controls.h"
 
 #include "PropertyList.h"
+#include "Window1Colours.h"
 #include "app/HeaderPictures.h"
 #include "fuel/FuelInformationText.h"
 
@@ -11,13 +12,6 @@ namespace {
 using plist::Bool;
 using plist::Int;
 using plist::Str;
-
-constexpr std::uint32_t kOrange = 0xFF9D00;
-constexpr std::uint32_t kYellow = 0xFFFF00;
-constexpr std::uint32_t kGreen = 0x00FF00;
-constexpr std::uint32_t kWhite = 0xFFFFFF;
-constexpr std::uint32_t kBlack = 0x000000;
-constexpr std::uint32_t kWindowColour = 0x483E37;
 
 // The layout every text field of the window shares, with what differs.
 consteval auto TextFieldList(std::string_view name, std::int32_t left, std::int32_t top, std::int32_t width,

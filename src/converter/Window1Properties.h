@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PropertyList.h"
+#include "Window1Colours.h"
 
 // The converter window's own layout: 505 x 161, fixed size, dark brown.
 inline constexpr std::array kWindow1Entries {
@@ -14,7 +15,7 @@ inline constexpr std::array kWindow1Entries {
     plist::Int("Frame", 7),
     plist::Bool("Composite", false),
     plist::Bool("HasBackColor", true),
-    plist::Color("BackColor", 0x483E37),
+    plist::Color("BackColor", kWindowColour),
     plist::Str("Title", "IKTO Interim SI Conversion Tool"),
     plist::Bool("Visible", true),
     plist::Bool("FullScreen", false),

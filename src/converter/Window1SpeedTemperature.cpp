@@ -14,20 +14,24 @@ constexpr double kKmPerMile = 1.609344;
 
 using W = class Window1;
 
+// A field, the partner it converts into, the Calc button's caption while
+// it is typed into, the conversion, and the partner's display masks: one
+// for a converted value below zero, one for any other.
 struct Conversion {
     TextField* (W::*field)() const;
     TextField* (W::*partner)() const;
     std::string_view caption;
     double (*convert)(double);
-    bool temperature;
+    std::string_view maskBelowZero;
+    std::string_view mask;
 };
 
 // In the order the Calc button tests the focus.
-const std::array<Conversion, 4> kConversions { {
-    { &W::txtKPH, &W::txtMPH, "Calc mph", [](double kmh) { return kmh * MilesPerKm; }, false },
-    { &W::txtMPH, &W::txtKPH, "Calc km/h", [](double mph) { return mph * kKmPerMile; }, false },
-    { &W::txtTempF, &W::txtTempC, "Calc °C", [](double f) { return ((f - 32) * 5) / 9; }, true },
-    { &W::txtTempC, &W::txtTempF, "Calc °F", [](double c) { return ((c * 9) / 5) + 32; }, true },
+constexpr std::array<Conversion, 4> kConversions { {
+    { &W::txtKPH, &W::txtMPH, "Calc mph", [](double kmh) { return kmh * MilesPerKm; }, "####", "####" },
+    { &W::txtMPH, &W::txtKPH, "Calc km/h", [](double mph) { return mph * kKmPerMile; }, "####", "####" },
+    { &W::txtTempF, &W::txtTempC, "Calc °C", [](double f) { return ((f - 32) * 5) / 9; }, "-##.0", "##.0" },
+    { &W::txtTempC, &W::txtTempF, "Calc °F", [](double c) { return ((c * 9) / 5) + 32; }, "-##.0", "##.0" },
 } };
 
 const Conversion& ConversionOf(TextField* (W::*field)() const)
@@ -57,7 +61,7 @@ void Convert(const W& window, const Conversion& conversion)
 {
     const double value = conversion.convert(CDbl(Field(window, conversion.field).Text()));
     // The mask follows the converted value, not the typed one.
-    const char* mask = !conversion.temperature ? "####" : (value < 0 ? "-##.0" : "##.0");
+    const std::string_view mask = value < 0 ? conversion.maskBelowZero : conversion.mask;
     Field(window, conversion.partner).SetText(CStr(Format(value, mask)));
 }
 

@@ -4,6 +4,7 @@
 
 #include "ShowFuelEnergy.h"
 #include "app/IktoSI.h"
+#include "converter/Window1Colours.h"
 
 #include <cstdint>
 #include <memory>
@@ -14,7 +15,7 @@ namespace {
 // The back colour of the efficiency field being edited, and the orange that
 // the fields are laid out with.
 constexpr std::uint32_t kFocusColor = 0xFFDBA6;
-constexpr std::uint32_t kEfficiencyFieldColor = 0xFF9D00;
+constexpr std::uint32_t kEfficiencyFieldColor = kOrange;
 
 // Until a fuel is picked, typing shows a default fuel so that the Wh
 // conversions have an energy content to work with: gasoline for the MPG and

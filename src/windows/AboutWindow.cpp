@@ -4,6 +4,7 @@
 #include "app/HeaderPictures.h"
 #include "app/MenuBar1.h"
 #include "app/SharedWindow.h"
+#include "app/WebAddresses.h"
 #include "app/WindowClassRecord.h"
 #include "app/WindowControls.h"
 

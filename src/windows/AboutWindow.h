@@ -5,10 +5,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <string_view>
-
-// Where the support line of the About window leads.
-inline constexpr std::string_view kSupportAddress = "https://support.example.com/ikto-si";
 
 // The About window: the header picture and, below it, the program's name
 // and version, the support line and the copyright notice, on a fixed-size

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AboutWindow.h"
+#include "app/WebAddresses.h"
 #include "converter/PropertyList.h"
 
 #include <array>

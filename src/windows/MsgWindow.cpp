@@ -3,9 +3,9 @@
 #include "MsgWindowProperties.h"
 #include "app/HeaderPictures.h"
 #include "app/SharedWindow.h"
+#include "app/WebAddresses.h"
 #include "app/WindowClassRecord.h"
 #include "app/WindowControls.h"
-#include "converter/Window1.h"
 
 #include <array>
 #include <string>
@@ -56,6 +56,6 @@ void MsgWindow::_CreateControls0()
 
 bool MsgWindow::Canvas1_MouseDown(::Canvas*, std::int32_t, std::int32_t)
 {
-    ShowURL(kStorePageAddress);
+    ShowURL(std::string(kStorePageAddress));
     return false;
 }

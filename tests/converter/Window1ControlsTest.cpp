@@ -1,3 +1,4 @@
+#include "app/WebAddresses.h"
 #include "converter/Window1Bindings.h"
 #include "support/ConverterFixture.h"
 
@@ -311,7 +312,7 @@ TEST_F(ConverterControls, WithoutItsPictureTheHeaderIsEmptyAndStillWorks)
 TEST_F(ConverterControls, HeaderPictureClickOpensTheStorePageOnce)
 {
     Widgets::Click(window->Canvas1(), QPoint(10, 50));
-    EXPECT_EQ(openedAddresses, std::vector<std::string> { kStorePageAddress });
+    EXPECT_EQ(openedAddresses, std::vector<std::string> { std::string(kStorePageAddress) });
     // The click leaves the focus where it was: the canvas takes none.
     EXPECT_NE(window->Focus(), window->Canvas1());
 }

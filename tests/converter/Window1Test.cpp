@@ -1,5 +1,6 @@
 #include "converter/Window1.h"
 #include "app/MenuBar1.h"
+#include "app/WebAddresses.h"
 #include "support/ProgramFixture.h"
 #include "support/Widgets.h"
 
@@ -81,7 +82,7 @@ TEST_F(ConverterWindow, HeaderPictureClickOpensTheStorePageOnce)
     for (auto [x, y] : { std::pair { 0, 0 }, std::pair { 63, 63 }, std::pair { -5, 1000 } }) {
         openedAddresses.clear();
         EXPECT_FALSE(window->Canvas1_MouseDown(nullptr, x, y));
-        EXPECT_EQ(openedAddresses, std::vector<std::string> { kStorePageAddress });
+        EXPECT_EQ(openedAddresses, std::vector<std::string> { std::string(kStorePageAddress) });
     }
     EXPECT_EQ(kStorePageAddress.find("example.com") != std::string::npos, true);
 }

@@ -1,6 +1,7 @@
 #include "windows/AboutWindow.h"
 #include "app/HeaderPictures.h"
 #include "app/MenuBar1.h"
+#include "app/WebAddresses.h"
 #include "support/ProgramFixture.h"
 #include "support/Widgets.h"
 #include "windows/SecondaryWindows.h"

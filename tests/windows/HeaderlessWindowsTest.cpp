@@ -1,5 +1,5 @@
 #include "app/HeaderPictures.h"
-#include "converter/Window1.h"
+#include "app/WebAddresses.h"
 #include "support/ProgramFixture.h"
 #include "support/Widgets.h"
 #include "windows/AboutWindow.h"
@@ -26,7 +26,7 @@ TEST_F(HeaderlessWindows, BuiltWithAnEmptyHeaderAndEachNewWindowTriesTheReadAgai
     // The empty header still leads to the store page.
     ASSERT_TRUE(Widgets::Activate(*help));
     Widgets::Click(help->Canvas1());
-    EXPECT_EQ(openedAddresses, std::vector<std::string> { kStorePageAddress });
+    EXPECT_EQ(openedAddresses, std::vector<std::string> { std::string(kStorePageAddress) });
     EXPECT_EQ(_ReportedExceptionCount(), 0);
 
     SecondaryWindows::UseBuiltBundle();

@@ -1,6 +1,6 @@
 #include "windows/MsgWindow.h"
 #include "app/HeaderPictures.h"
-#include "converter/Window1.h"
+#include "app/WebAddresses.h"
 #include "support/ProgramFixture.h"
 #include "support/Widgets.h"
 #include "windows/MsgWindowProperties.h"
@@ -153,7 +153,7 @@ TEST_F(HelpWindowTest, HeaderClickOpensTheStorePageAndLeavesTitleAndText)
     for (QPoint at : { QPoint(5, 5), QPoint(260, 74), QPoint(518, 147) }) {
         openedAddresses.clear();
         Widgets::Click(help->Canvas1(), at);
-        EXPECT_EQ(openedAddresses, std::vector<std::string> { kStorePageAddress });
+        EXPECT_EQ(openedAddresses, std::vector<std::string> { std::string(kStorePageAddress) });
     }
     EXPECT_EQ(help->Title(), "Title");
     EXPECT_EQ(help->txtArea()->Text(), "Text");
