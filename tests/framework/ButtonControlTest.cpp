@@ -10,6 +10,8 @@
 
 namespace {
 
+using ButtonControlTest = CleanState;
+
 struct Case {
     const char* what;
     // The property that decides whether a click takes the focus.
@@ -58,7 +60,7 @@ template <class B> void Check(const Case& c)
     window->Close();
 }
 
-TEST(ButtonControl, BothButtonsClickAndTakeTheFocusAsTheirPropertySays)
+TEST_F(ButtonControlTest, BothButtonsClickAndTakeTheFocusAsTheirPropertySays)
 {
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.what);

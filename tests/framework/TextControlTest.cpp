@@ -10,6 +10,8 @@
 
 namespace {
 
+using TextControlTest = CleanState;
+
 struct Case {
     const char* what;
     bool readOnly;
@@ -63,7 +65,7 @@ template <class C> void Check(const Case& c)
     window->Close();
 }
 
-TEST(TextControl, TheEditCommandsFollowTheSameRulesInTheFieldAndTheArea)
+TEST_F(TextControlTest, TheEditCommandsFollowTheSameRulesInTheFieldAndTheArea)
 {
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.what);

@@ -1,6 +1,7 @@
 #include "windows/MsgWindow.h"
 #include "app/HeaderPictures.h"
 #include "app/WebAddresses.h"
+#include "converter/Window1.h"
 #include "support/ProgramFixture.h"
 #include "support/Widgets.h"
 #include "windows/MsgWindowProperties.h"
