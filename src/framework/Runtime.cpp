@@ -45,6 +45,18 @@ int qtArgc = 1;
 char qtProgramName[] = "ikto-si";
 char* qtArgv[] = { qtProgramName, nullptr };
 
+// Drops the application object, its menu handlers (which may hold it) and
+// the exception helper, and deletes the widgets whose deletion is pending.
+void ReleaseApplication(RuntimeState& s)
+{
+    if (auto app = std::dynamic_pointer_cast<Application>(s.appObject))
+        app->_RemoveMenuHandlers();
+    s.appObject.reset();
+    s.exceptionHelper.reset();
+    if (QCoreApplication::instance())
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 [[noreturn]] void ExitForLackOfADisplay(const std::string& why)
 {
     std::fprintf(stderr, "%s: needs a graphical display, but %s\n", qtProgramName, why.c_str());
@@ -103,14 +115,8 @@ int RuntimeExit()
 {
     RuntimeState& s = State();
     const int status = s.reported > 0 ? 1 : 0;
-    if (auto app = std::dynamic_pointer_cast<Application>(s.appObject))
-        app->_RemoveMenuHandlers();
-    s.appObject.reset();
-    s.exceptionHelper.reset();
-    if (s.qtApp) {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        s.qtApp.reset();
-    }
+    ReleaseApplication(s);
+    s.qtApp.reset();
     return status;
 }
 
@@ -315,10 +321,6 @@ void _RuntimeReleaseModuleObjects()
 void _RuntimeReset()
 {
     RuntimeState& s = State();
-    if (auto app = std::dynamic_pointer_cast<Application>(s.appObject))
-        app->_RemoveMenuHandlers();
-    s.appObject.reset();
-    s.exceptionHelper.reset();
     _RuntimeReleaseModuleObjects();
     s.pluginsReady = false;
     s.loopRunning = false;
@@ -326,8 +328,7 @@ void _RuntimeReset()
     s.reported = 0;
     _SetShowURLHandler({});
     _SetApplicationExecutablePath("");
-    if (QCoreApplication::instance())
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ReleaseApplication(s);
 }
 
 void RuntimeProcessEvents()

@@ -57,12 +57,15 @@ protected:
     }
 };
 
-QString QtShortcut(const std::string& shortcut)
+// The item's shortcut as Qt takes it; empty when it has none. Shortcuts are
+// written the way the desktop's menus show them; "Cmd" is Ctrl here.
+QKeySequence ShortcutOf(const MenuItem& item)
 {
-    // Shortcuts are written the way the desktop's menus show them; "Cmd" is Ctrl here.
-    QString text = QString::fromStdString(shortcut);
+    if (!item.KeyboardShortcut() || item.KeyboardShortcut()->empty())
+        return {};
+    QString text = QString::fromStdString(*item.KeyboardShortcut());
     text.replace("Cmd+", "Ctrl+");
-    return text;
+    return QKeySequence(text);
 }
 
 } // namespace
@@ -342,10 +345,11 @@ void Window::AddApplicationShortcuts()
         std::shared_ptr<MenuItem> menu = bar->Item(m);
         for (int i = 0; i < menu->Count(); ++i) {
             std::shared_ptr<MenuItem> item = menu->Item(i);
-            if (item->IsSeparator() || !item->KeyboardShortcut() || item->KeyboardShortcut()->empty())
+            const QKeySequence shortcut = ShortcutOf(*item);
+            if (item->IsSeparator() || shortcut.isEmpty())
                 continue;
             auto* action = new QAction(top);
-            action->setShortcut(QKeySequence(QtShortcut(*item->KeyboardShortcut())));
+            action->setShortcut(shortcut);
             action->setShortcutContext(Qt::WindowShortcut);
             QObject::connect(action, &QAction::triggered, top, [perform, item] { perform(item); });
             top->addAction(action);
@@ -388,8 +392,7 @@ void Window::BuildMenuBar()
             }
             QAction* action = menu->addAction(QString::fromStdString(item->Text()));
             action->setMenuRole(QAction::NoRole);
-            if (item->KeyboardShortcut() && !item->KeyboardShortcut()->empty())
-                action->setShortcut(QKeySequence(QtShortcut(*item->KeyboardShortcut())));
+            action->setShortcut(ShortcutOf(*item));
             QObject::connect(action, &QAction::triggered, menu, [perform, item] { perform(item); });
             entries.emplace_back(action, item);
             impl_->actions.emplace_back(action, item);
