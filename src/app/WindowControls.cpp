@@ -15,24 +15,40 @@ std::shared_ptr<RectControl> NewControl(Window& window, const ControlRow& row)
     return control;
 }
 
-void GiveBeforeList(RectControl& control, const BeforeList& before)
+// The control registered under the name, as the window holds it now. Every
+// step after registration looks the control up again rather than keeping a
+// pointer from the step before, so each step works on whatever the window
+// holds under that name at that moment.
+RectControl& Registered(Window& window, std::string_view name)
 {
+    RectControl* control = window._ControlByName(name);
+    NilCheck(control, "The control to build");
+    return *control;
+}
+
+void GiveBeforeList(Window& window, const ControlRow& row)
+{
+    const BeforeList& before = row.before;
     switch (before.step) {
     case BeforeList::Step::Nothing:
         break;
-    case BeforeList::Step::TextSizeThenUnit:
+    case BeforeList::Step::TextSizeThenUnit: {
+        RectControl& control = Registered(window, row.name);
         control.SetTextSize(before.textSize);
         control.SetTextUnit(0);
         break;
-    case BeforeList::Step::TextUnitThenSize:
+    }
+    case BeforeList::Step::TextUnitThenSize: {
+        RectControl& control = Registered(window, row.name);
         control.SetTextUnit(0);
         control.SetTextSize(before.textSize);
         break;
+    }
     case BeforeList::Step::TextUnit:
-        control.SetTextUnit(0);
+        Registered(window, row.name).SetTextUnit(0);
         break;
     case BeforeList::Step::Backdrop: {
-        auto* canvas = dynamic_cast<Canvas*>(&control);
+        auto* canvas = dynamic_cast<Canvas*>(&Registered(window, row.name));
         NilCheck(canvas, "The canvas for the picture");
         canvas->SetBackdrop(before.picture());
         break;
@@ -40,8 +56,9 @@ void GiveBeforeList(RectControl& control, const BeforeList& before)
     }
 }
 
-void Bind(Window& window, RectControl& control, const ControlBinding& binding)
+void Bind(Window& window, const ControlBinding& binding)
 {
+    RectControl& control = Registered(window, binding.control);
     auto delegate = RuntimeCreateDelegate<bool, const EventArgs&>(
         binding.makeInvoker(), window.weak_from_this().lock(), std::string(binding.signature), 1);
     RuntimeAddEventHandler(&control, binding.event, std::move(delegate));
@@ -49,18 +66,15 @@ void Bind(Window& window, RectControl& control, const ControlBinding& binding)
 
 void BuildControl(Window& window, const ControlRow& row, std::span<const ControlBinding> bindings)
 {
-    const std::string name(row.name);
     std::shared_ptr<RectControl> made = NewControl(window, row);
     made->Constructor();
-    window._AddControl(name, std::move(made));
+    window._AddControl(std::string(row.name), std::move(made));
 
-    RectControl* control = window._ControlByName(name);
-    NilCheck(control, "The new control");
-    GiveBeforeList(*control, row.before);
-    _SetProperties(*control, row.properties);
+    GiveBeforeList(window, row);
+    _SetProperties(Registered(window, row.name), row.properties);
     for (const ControlBinding& binding : bindings)
         if (binding.control == row.name)
-            Bind(window, *control, binding);
+            Bind(window, binding);
 }
 
 } // namespace
