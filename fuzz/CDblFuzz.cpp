@@ -2,7 +2,8 @@
 // number it reads must be the one the C library reads from the same digits:
 // a number at the start of the text (after blanks) is read correctly
 // rounded, digit grouping such as "1,234.5" or "1.234,5" is read as
-// grouping, "INF"/"NAN" are read as such, and anything else gives NaN.
+// grouping, the whole words "INF"/"INFINITY"/"NAN" are read as such, and
+// anything else gives NaN.
 #include "framework/Text.h"
 
 #include <clocale>
@@ -30,6 +31,8 @@ bool IsMark(char c)
     return c == '.' || c == ',';
 }
 
+// The word in any case, followed by the end of the text or by anything but a
+// letter, digit or underscore.
 bool StartsWithWord(std::string_view text, std::string_view lowerWord)
 {
     if (text.size() < lowerWord.size())
@@ -39,7 +42,10 @@ bool StartsWithWord(std::string_view text, std::string_view lowerWord)
         if (c != lowerWord[i] && c != lowerWord[i] - 'a' + 'A')
             return false;
     }
-    return true;
+    if (text.size() == lowerWord.size())
+        return true;
+    const char next = text[lowerWord.size()];
+    return !(IsDigit(next) || (next >= 'a' && next <= 'z') || (next >= 'A' && next <= 'Z') || next == '_');
 }
 
 // The whole run of digits and marks at a place in the text, cut into digit
@@ -99,7 +105,7 @@ Leading LeadingNumber(std::string_view text)
         found.negative = text[at] == '-';
         number += text[at++];
     }
-    if (StartsWithWord(text.substr(at), "inf")) {
+    if (StartsWithWord(text.substr(at), "inf") || StartsWithWord(text.substr(at), "infinity")) {
         found.kind = Leading::Infinity;
         return found;
     }

@@ -114,7 +114,15 @@ std::size_t KeepDigits(std::string_view part, char groupMark, std::string& norma
     }
 }
 
-bool StartsWithNoCase(std::string_view text, std::string_view upperWord)
+bool IsWordCharacter(char c)
+{
+    return IsDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+}
+
+// Whether the text starts with the word, in any case, as a whole word: what
+// follows it, if anything, is no letter, digit or underscore. So "INF mph"
+// holds the word and "Info" does not.
+bool StartsWithWord(std::string_view text, std::string_view upperWord)
 {
     if (text.size() < upperWord.size())
         return false;
@@ -125,7 +133,7 @@ bool StartsWithNoCase(std::string_view text, std::string_view upperWord)
         if (c != upperWord[i])
             return false;
     }
-    return true;
+    return text.size() == upperWord.size() || !IsWordCharacter(text[upperWord.size()]);
 }
 
 std::string SpecialText(double value)
@@ -185,9 +193,9 @@ double CDbl(std::string_view text)
     const double sign = negative ? -1.0 : 1.0;
 
     const std::string_view rest = text.substr(at);
-    if (StartsWithNoCase(rest, "INF")) // also covers "INFINITY"
+    if (StartsWithWord(rest, "INF") || StartsWithWord(rest, "INFINITY"))
         return sign * kInfinity;
-    if (StartsWithNoCase(rest, "NAN"))
+    if (StartsWithWord(rest, "NAN"))
         return kNaN;
 
     const auto [integer, fraction, groupMark, end] = ScanNumber(text, at);

@@ -11,16 +11,18 @@
 // decimal point is always ".", and they never fail on odd input.
 
 // The number at the start of the text (after blanks), or NaN when there is none;
-// whatever follows the number is ignored. Accepts "INF"/"INFINITY"/"NAN" in any
-// case, and "." or "," as the decimal mark: a lone mark is always the decimal
-// mark ("12,5" and "1,234" read as 12.5 and 1.234). When the number holds both
-// marks, or one of them more than once, the marks are digit grouping if every
-// mark but the last stands between a first group of 1 to 3 digits or a later
-// group of exactly 3, all of one kind; the last mark is then the decimal mark
-// when it is the other kind, or one more group mark when it is the same kind
-// and exactly 3 digits follow it ("1,234.5", "1.234,5" and "1,234,567" read as
-// 1234.5, 1234.5 and 1234567). Marks that do not group like that are read as
-// far as the second mark ("1.2.3" and "1,23.4" read as 1.2 and 1.23).
+// whatever follows the number is ignored. Accepts an exponent ("1e3" is 1000),
+// the whole words "INF"/"INFINITY"/"NAN" in any case (a text that only begins
+// with one, such as "Info", holds no number), and "." or "," as the decimal
+// mark: a lone mark is always the decimal mark ("12,5" and "1,234" read as
+// 12.5 and 1.234). When the number holds both marks, or one of them more than
+// once, the marks are digit grouping if every mark but the last stands between
+// a first group of 1 to 3 digits or a later group of exactly 3, all of one
+// kind; the last mark is then the decimal mark when it is the other kind, or
+// one more group mark when it is the same kind and exactly 3 digits follow it
+// ("1,234.5", "1.234,5" and "1,234,567" read as 1234.5, 1234.5 and 1234567).
+// Marks that do not group like that are read as far as the second mark
+// ("1.2.3" and "1,23.4" read as 1.2 and 1.23).
 double CDbl(std::string_view text);
 
 // The value under a display mask of "#" (optional digit), "0" (forced digit),

@@ -24,5 +24,20 @@ type_into txtMPH 0.5
 click_control BevCalc
 check_eq "0.5 mph, Calc: km/h" 1 "$(field_text txtKPH)"
 
+# How a figure is read: grouping only where it can mean nothing else, an
+# exponent, and the words the program writes only as whole words.
+while read -r text expected; do
+    type_into txtMPH "$text"
+    key Return
+    check_eq "'$text' mph, Return: km/h" "$expected" "$(field_text txtKPH)"
+done <<'CASES'
+1,2345,678 2
+1,234,567  1986843
+1e3        1609
+INF        INF
+-inf       -INF
+Info       NAN
+CASES
+
 key ctrl+q
 check_exit_status "Ctrl+Q"

@@ -204,6 +204,8 @@ TEST(CDbl, ReadsTheLeadingNumber)
         { "-inf", -kInf },
         { "+Infinity", kInf },
         { " INFINITY!", kInf },
+        { "inf mph", kInf },
+        { "-INF.", -kInf },
     };
     for (const ReadCase& c : cases)
         EXPECT_EQ(CDbl(c.text), c.value) << '"' << c.text.substr(0, 40) << '"';
@@ -242,6 +244,7 @@ TEST(CDbl, ReadsDigitGroupingOnlyWhereItCanMeanNothingElse)
         { "1234,567.8", 1234.567 },
         { ",234.5", 0.234 },
         { "1,234,56", 1.234 },
+        { "1,2345,678", 1.2345 },
         { "1.234.5", 1.234 },
         { "1,234,", 1.234 },
         { "1,,234", 1 },
@@ -261,7 +264,9 @@ TEST(CDbl, ReadsDigitGroupingOnlyWhereItCanMeanNothingElse)
 
 TEST(CDbl, TextWithNoNumberIsNaN)
 {
-    for (const char* text : { "", "   ", "abc", "-", "+", ".", ",", "-.", "e5", "mph 60", "nan", "NAN", "-NaN", "IN" })
+    // The words are read whole: a text that only begins with one holds no number.
+    for (const char* text : { "", "   ", "abc", "-", "+", ".", ",", "-.", "e5", "mph 60", "nan", "NAN", "-NaN", "IN",
+             "Info", "inflation", "-Infinite", "INFINITY2", "INF_", "nanny", "NaN5" })
         EXPECT_TRUE(std::isnan(CDbl(text))) << '"' << text << '"';
 }
 
