@@ -2,6 +2,7 @@
 #include "fuel/FuelCatalogue.h"
 #include "fuel/FuelInformationText.h"
 
+#include <QClipboard>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
@@ -117,6 +118,40 @@ TEST_F(FuelInformationPanel, OpensClosesAndOpensAgain)
     ExpectClosed();
     Press();
     ExpectOpen();
+}
+
+// The yellow fields, the fuel name and the panel show what the program
+// writes: a click still reaches them, but no key or paste changes them, and
+// the conversion goes on reading the energy the fuel gave.
+TEST_F(FuelInformationPanel, TypingChangesNoReadOnlyControl)
+{
+    PickFuel("E85");
+    Press();
+    const std::vector<std::string> energy = Texts(kEnergyFields);
+    const std::string panel = Editor()->toPlainText().toStdString();
+    QApplication::clipboard()->setText("777");
+
+    std::vector<RectControl*> readOnly { window->txtFuelType(), window->TextArea1() };
+    for (Accessor field : kEnergyFields)
+        readOnly.push_back(Field(field));
+    for (RectControl* control : readOnly) {
+        SCOPED_TRACE(control->Name());
+        Widgets::Click(control);
+        ASSERT_EQ(window->Focus(), control);
+        Widgets::Type(control, "9");
+        for (Qt::Key key : { Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home, Qt::Key_Delete })
+            Widgets::Key(control, key);
+        Widgets::Key(control, Qt::Key_V, Qt::ControlModifier);
+        Widgets::Key(control, Qt::Key_A, Qt::ControlModifier);
+        Widgets::Key(control, Qt::Key_X, Qt::ControlModifier);
+    }
+    EXPECT_EQ(Texts(kEnergyFields), energy);
+    EXPECT_EQ(Shown(&Window1::txtFuelType), "E85");
+    EXPECT_EQ(Editor()->toPlainText().toStdString(), panel);
+
+    Enter(&Window1::txtMPGUS, "43");
+    EXPECT_EQ(
+        Texts(kEfficiencyFields), (std::vector<std::string> { "43", "51.64", "5.47", "18.28", "345.84", "556.58" }));
 }
 
 // The lone carriage returns break lines, and the table's columns line up.
