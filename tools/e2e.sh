@@ -37,8 +37,10 @@ cleanup() {
         [ -d "$lane" ] || continue
         display=":$(cat "$lane/display" 2>/dev/null)"
         while read -r pid name; do
+            # The process may end between the checks: its environ is then
+            # gone, and the redirection's own complaint is silenced too.
             [ "$(ps -o comm= -p "$pid" 2>/dev/null)" == "$name" ] &&
-                tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "DISPLAY=$display" &&
+                { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qx "DISPLAY=$display" &&
                 kill "$pid" 2>/dev/null
         done < <(cat "$lane/pids" "$lane/servers" 2>/dev/null)
     done
