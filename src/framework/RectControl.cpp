@@ -13,6 +13,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -32,6 +34,16 @@ bool IsWindowsOwnFocusMove(const QWidget& widget, const QFocusEvent& event)
     }
     const QWidget* now = QApplication::focusWidget();
     return !now || now == &widget || now->window() == widget.window();
+}
+
+// Which key a key event belongs to. Where the platform names the physical
+// key, that is it: with Shift pressed meanwhile, a key pressed as "1" is
+// released as "!". Events that come from no keyboard carry the key code alone.
+std::uint64_t KeyIdentity(const QKeyEvent& event)
+{
+    if (event.nativeScanCode() != 0)
+        return (std::uint64_t { 1 } << 32) | event.nativeScanCode();
+    return static_cast<std::uint32_t>(event.key());
 }
 
 template <class T> const T* As(const PropertyValue& value)
@@ -88,6 +100,10 @@ protected:
             auto* focus = static_cast<QFocusEvent*>(event);
             if (watched != control_._Widget())
                 break;
+            // Whatever takes the keys now, another control, a menu, a list
+            // or another window, gets the repeats and releases of the keys
+            // still held down.
+            heldKeys_.clear();
             if (focus->reason() == Qt::MenuBarFocusReason) {
                 // The menu bar holding the keys is to the control what an
                 // open menu is: a field keeps its selection for the Edit menu.
@@ -99,17 +115,34 @@ protected:
                 control_._RaiseFromQt(ControlEvent::LostFocus);
             break;
         }
-        case QEvent::KeyPress:
-            if (auto key = KeyTextOf(*static_cast<QKeyEvent*>(event))) {
+        case QEvent::KeyPress: {
+            auto* keyEvent = static_cast<QKeyEvent*>(event);
+            const std::uint64_t identity = KeyIdentity(*keyEvent);
+            if (!keyEvent->isAutoRepeat()) {
+                if (!Holds(identity))
+                    heldKeys_.push_back(identity);
+            } else if (!Holds(identity)) {
+                // A key pressed in a menu or a list that has closed since,
+                // or in another control: its repeats are not this control's
+                // and type nothing here either.
+                return true;
+            }
+            if (auto key = KeyTextOf(*keyEvent)) {
                 EventArgs args;
                 args.key = *key;
                 return control_._RaiseFromQt(ControlEvent::KeyDown, std::move(args));
             }
             break;
+        }
         case QEvent::KeyRelease: {
             auto* keyEvent = static_cast<QKeyEvent*>(event);
             if (keyEvent->isAutoRepeat())
                 break;
+            // Only the release of a key pressed here is this control's.
+            const auto held = std::find(heldKeys_.begin(), heldKeys_.end(), KeyIdentity(*keyEvent));
+            if (held == heldKeys_.end())
+                break;
+            heldKeys_.erase(held);
             if (auto key = KeyTextOf(*keyEvent)) {
                 EventArgs args;
                 args.key = *key;
@@ -135,7 +168,15 @@ protected:
     }
 
 private:
+    bool Holds(std::uint64_t identity) const
+    {
+        return std::find(heldKeys_.begin(), heldKeys_.end(), identity) != heldKeys_.end();
+    }
+
     RectControl& control_;
+    // Keys first pressed in this control and not released yet: their
+    // repeats and releases raise its KeyDown and KeyUp.
+    std::vector<std::uint64_t> heldKeys_;
 };
 
 struct RectControl::Impl {

@@ -3,12 +3,15 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -61,11 +64,12 @@ protected:
         ASSERT_TRUE(Widgets::Activate(*window));
     }
 
-    void Bind(RectControl* control, ControlEvent event)
+    // Events of a control other than `field` are logged with a prefix.
+    void Bind(RectControl* control, ControlEvent event, const std::string& prefix = "")
     {
         RuntimeAddEventHandler(control, event,
             RuntimeCreateDelegate<bool, const EventArgs&>(
-                recorder->Log(ControlEventName(event)), recorder, "( RectControl )", 1));
+                recorder->Log(prefix + ControlEventName(event)), recorder, "( RectControl )", 1));
     }
 
     std::shared_ptr<Recorder> recorder;
@@ -125,6 +129,107 @@ TEST_F(ControlEvents, KeysWithoutTextGiveControlCharacters)
     Widgets::Key(field, Qt::Key_Shift);
     Widgets::Key(field, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(recorder->events, std::vector<std::string> {});
+}
+
+// A held key repeats in the field it was pressed in: each repeat raises
+// KeyDown and types, and the release raises KeyUp once.
+TEST_F(ControlEvents, AHeldKeyRepeatsInItsField)
+{
+    Widgets::Focus(field);
+    recorder->events.clear();
+    Widgets::PressKey(*window, Qt::Key_X);
+    Widgets::RepeatKey(*window, Qt::Key_X, 2);
+    Widgets::ReleaseKey(*window, Qt::Key_X);
+    EXPECT_EQ(field->Text(), "xxx");
+    EXPECT_EQ(recorder->events,
+        (std::vector<std::string> {
+            "KeyDown:x", "TextChange", "KeyDown:x", "TextChange", "KeyDown:x", "TextChange", "KeyUp:x" }));
+}
+
+// A key is known by its place on the keyboard where the platform tells it:
+// with Shift pressed while 1 is held, 1 is released as "!", and that
+// release is still the one of the key the field saw pressed.
+TEST_F(ControlEvents, AKeyIsKnownByItsPlaceOnTheKeyboard)
+{
+    Widgets::Focus(field);
+    recorder->events.clear();
+    auto send = [&](QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, quint32 scanCode, const char* text) {
+        QKeyEvent event(type, key, modifiers, scanCode, 0, 0, QString::fromLatin1(text));
+        QApplication::sendEvent(Widgets::Of(field), &event);
+    };
+    send(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, 10, "1");
+    send(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier, 50, "");
+    send(QEvent::KeyRelease, Qt::Key_Exclam, Qt::ShiftModifier, 10, "!");
+    send(QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier, 50, "");
+    EXPECT_EQ(recorder->events, (std::vector<std::string> { "KeyDown:1", "TextChange", "KeyUp:!" }));
+}
+
+// A key whose press went to a list, another control or another window is
+// not the field's: its repeats and its release raise nothing and type
+// nothing in whichever field holds the focus when they come.
+TEST_F(ControlEvents, AKeyPressedElsewhereRaisesNothingInTheField)
+{
+    Bind(other, ControlEvent::KeyDown, "other.");
+    Bind(other, ControlEvent::KeyUp, "other.");
+    for (const char* row : { "First", "Second" })
+        menu->AddRow(row);
+    auto* combo = static_cast<QComboBox*>(Widgets::Of(menu));
+    auto openList = [&] {
+        Widgets::Click(menu);
+        ASSERT_TRUE(combo->view()->isVisible()) << "the list did not open";
+    };
+    QWidget elsewhere;
+    elsewhere.resize(100, 50);
+    struct Case {
+        const char* what;
+        Qt::Key key;
+        std::function<void()> press;
+    };
+    const std::vector<Case> cases {
+        { "Return picks a row of the list", Qt::Key_Return,
+            [&] {
+                openList();
+                Widgets::ClickKey(*window, Qt::Key_Down);
+                Widgets::PressKey(*window, Qt::Key_Return);
+                EXPECT_FALSE(combo->view()->isVisible()) << "Return picked no row";
+            } },
+        { "the list opens and closes while the key is held", Qt::Key_X,
+            [&] {
+                Widgets::PressKey(*window, Qt::Key_X);
+                openList();
+                Widgets::ClickKey(*window, Qt::Key_Escape);
+            } },
+        { "Tab moves the focus while Return is held", Qt::Key_Return,
+            [&] {
+                Widgets::PressKey(*window, Qt::Key_Return);
+                Widgets::ClickKey(*window, Qt::Key_Tab);
+                EXPECT_EQ(window->Focus(), other);
+            } },
+        { "another window takes the keys while the key is held", Qt::Key_X,
+            [&] {
+                Widgets::PressKey(*window, Qt::Key_X);
+                elsewhere.show();
+                elsewhere.activateWindow();
+                ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere, 2000));
+                ASSERT_TRUE(Widgets::Activate(*window));
+                EXPECT_EQ(window->Focus(), field);
+            } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        field->SetText("");
+        other->SetText("");
+        ASSERT_TRUE(Widgets::Activate(*window));
+        Widgets::Focus(field);
+        ASSERT_NO_FATAL_FAILURE(c.press());
+        const std::pair<std::string, std::string> texts { field->Text(), other->Text() };
+        recorder->events.clear();
+        Widgets::RepeatKey(*window, c.key, 2);
+        Widgets::ReleaseKey(*window, c.key);
+        EXPECT_EQ(recorder->events, std::vector<std::string> {});
+        EXPECT_EQ((std::pair { field->Text(), other->Text() }), texts);
+        elsewhere.hide();
+    }
 }
 
 TEST_F(ControlEvents, TextChangeComesFromTheUserNotFromCode)

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 // Driving controls through their real widgets, as the user would.
 namespace Widgets {
@@ -53,6 +54,45 @@ inline void KeyToFocus(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModi
     QWidget* target = QApplication::focusWidget();
     if (target)
         QTest::keyClick(target, key, modifiers);
+}
+
+// Keys as the keyboard delivers them: to an open list or menu, which holds
+// the keyboard, or else to the window, which hands them to the widget that
+// holds the focus. A key pressed while a list is open is released wherever
+// the focus is by then.
+inline QWindow* KeyboardWindow(Window& window)
+{
+    QWidget* holder = QApplication::activePopupWidget();
+    if (!holder)
+        holder = window._TopLevelWidget();
+    return holder ? holder->windowHandle() : nullptr;
+}
+
+inline void PressKey(Window& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyPress(KeyboardWindow(window), key, modifiers);
+}
+
+inline void ReleaseKey(Window& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyRelease(KeyboardWindow(window), key, modifiers);
+}
+
+inline void ClickKey(Window& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(KeyboardWindow(window), key, modifiers);
+}
+
+// What a held key sends at each repeat: a release and a press, both marked
+// as repeats.
+inline void RepeatKey(Window& window, Qt::Key key, int times = 1)
+{
+    const char ascii = QTest::keyToAscii(key);
+    const QString text = ascii ? QString(QChar::fromLatin1(ascii)) : QString();
+    for (int i = 0; i < times; ++i) {
+        QTest::simulateEvent(KeyboardWindow(window), false, key, Qt::NoModifier, text, true);
+        QTest::simulateEvent(KeyboardWindow(window), true, key, Qt::NoModifier, text, true);
+    }
 }
 
 } // namespace Widgets
