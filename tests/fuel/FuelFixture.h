@@ -60,6 +60,17 @@ protected:
         QApplication::processEvents();
     }
 
+    // Opens the fuel menu's list with a click; the list then holds the keys.
+    void OpenFuelList()
+    {
+        auto* combo = static_cast<QComboBox*>(Widgets::Of(window->comboMotive()));
+        // Clicks closer together than a double click would count as one.
+        QTest::mouseClick(
+            combo, Qt::LeftButton, Qt::NoModifier, combo->rect().center(), QApplication::doubleClickInterval());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return combo->view()->isVisible(); }, 2000))
+            << "the fuel menu's list did not open";
+    }
+
     // Picks a fuel with the mouse: a click opens the menu's list, a click on
     // the row picks it.
     void PickFuelWithTheMouse(std::string_view name)
@@ -68,11 +79,9 @@ protected:
         const int row
             = combo->findText(QString::fromUtf8(name.data(), static_cast<int>(name.size())), Qt::MatchExactly);
         ASSERT_GE(row, 0) << name;
-        // Clicks closer together than a double click would count as one.
         const int apart = QApplication::doubleClickInterval();
-        QTest::mouseClick(combo, Qt::LeftButton, Qt::NoModifier, combo->rect().center(), apart);
+        ASSERT_NO_FATAL_FAILURE(OpenFuelList());
         QAbstractItemView* list = combo->view();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return list->isVisible(); }, 2000)) << "the fuel menu's list did not open";
         const QPoint at = list->visualRect(combo->model()->index(row, 0)).center();
         // The pointer moves onto the row, then clicks it. The move goes to the
         // list itself: a list that is not on screen yet gets no moves from

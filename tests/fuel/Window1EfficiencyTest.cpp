@@ -1,5 +1,7 @@
 #include "FuelFixture.h"
 
+#include <QMenu>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -60,10 +62,9 @@ TEST_F(EfficiencyHandlers, TypingShowsTheDefaultFuelUntilAFuelIsPicked)
         EXPECT_EQ(Shown(&Window1::txtFuelType), d.fuel);
         EXPECT_EQ(Texts(kEnergyFields), k115400Texts);
         EXPECT_EQ(UnitLabels(), labels);
-        std::vector<std::string> expected = others;
+        std::vector<std::string> expected;
         for (std::size_t i = 0; i < kEfficiencyFields.size(); ++i)
-            if (kEfficiencyFields[i] == d.field)
-                expected[i] = "7";
+            expected.push_back(kEfficiencyFields[i] == d.field ? "7" : others[i]);
         EXPECT_EQ(Texts(kEfficiencyFields), expected);
         // Deleting the last character shows it all the same.
         MarkFuelFields();
@@ -116,6 +117,102 @@ TEST_F(EfficiencyHandlers, ReturnConvertsOnPressOrInMPGUKOnRelease)
             EXPECT_NE(Shown(other), "");
             EXPECT_EQ(Shown(typedInto), "20");
         }
+    }
+}
+
+// Return typed into a field converts there however long it is held: MPG-UK
+// once, on the release; the other fields on the press and at each repeat.
+TEST_F(EfficiencyHandlers, ReturnHeldInItsOwnFieldConvertsThere)
+{
+    PickFuel("Summer Gasoline");
+    TypeInto(&Window1::txtMPGUK, "51.64");
+    Widgets::PressKey(*window, Qt::Key_Return);
+    Widgets::RepeatKey(*window, Qt::Key_Return, 2);
+    EXPECT_EQ(Shown(&Window1::txtMPGUS), "");
+    Widgets::ReleaseKey(*window, Qt::Key_Return);
+    EXPECT_NE(Shown(&Window1::txtMPGUS), "");
+
+    Field(&Window1::txtMPGUS)->SetText("");
+    TypeInto(&Window1::txtL100km, "4.5");
+    Widgets::PressKey(*window, Qt::Key_Return);
+    EXPECT_NE(Shown(&Window1::txtMPGUS), "");
+    Field(&Window1::txtMPGUS)->SetText("");
+    Widgets::RepeatKey(*window, Qt::Key_Return);
+    EXPECT_NE(Shown(&Window1::txtMPGUS), "");
+    Widgets::ReleaseKey(*window, Qt::Key_Return);
+    EXPECT_EQ(Shown(&Window1::txtL100km), "4.5");
+}
+
+// Return or Enter that picks a fuel from the list or an item of the Edit menu
+// belongs to the list or the menu: its repeats and its release, which reach
+// the field once the list or the menu has closed, convert nothing.
+TEST_F(EfficiencyHandlers, AKeyThatPicksAFuelOrAMenuItemConvertsNothing)
+{
+    struct Case {
+        const char* what;
+        Accessor field;
+        const char* figure;
+        Qt::Key key;
+        bool editMenu;
+    };
+    const Case cases[] {
+        { "a fuel picked with Return from MPG-UK", &Window1::txtMPGUK, "51.64", Qt::Key_Return, false },
+        { "a fuel picked with Enter from MPG-UK", &Window1::txtMPGUK, "51.64", Qt::Key_Enter, false },
+        { "Select All picked with Return in MPG-UK", &Window1::txtMPGUK, "51.64", Qt::Key_Return, true },
+        { "a fuel picked with Return from Liters/100km", &Window1::txtL100km, "4.5", Qt::Key_Return, false },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (Accessor field : kEfficiencyFields)
+            Field(field)->SetText("");
+        ASSERT_TRUE(Widgets::Activate(*window));
+        TypeInto(c.field, c.figure);
+        const std::string fuel = window->comboMotive()->Text();
+        if (c.editMenu) {
+            Widgets::ClickKey(*window, Qt::Key_E, Qt::AltModifier);
+            ASSERT_NE(qobject_cast<QMenu*>(QApplication::activePopupWidget()), nullptr) << "Alt+E opened no menu";
+            Widgets::ClickKey(*window, Qt::Key_Up);
+        } else {
+            ASSERT_NO_FATAL_FAILURE(OpenFuelList());
+            Widgets::ClickKey(*window, Qt::Key_Down);
+        }
+        Widgets::PressKey(*window, c.key);
+        ASSERT_EQ(QApplication::activePopupWidget(), nullptr) << "the key picked nothing";
+        if (c.editMenu)
+            EXPECT_EQ(Field(c.field)->SelText(), c.figure);
+        else
+            EXPECT_NE(window->comboMotive()->Text(), fuel);
+        Widgets::RepeatKey(*window, c.key, 2);
+        Widgets::ReleaseKey(*window, c.key);
+        EXPECT_EQ(window->Focus(), Field(c.field));
+        for (Accessor field : kEfficiencyFields)
+            EXPECT_EQ(Shown(field), field == c.field ? c.figure : "");
+    }
+}
+
+// Return held in one field while Tab moves the focus on is the first
+// field's: its repeats and its release run nothing in the next one, so
+// MPG-UK does not convert back over the figure typed into MPG-US.
+TEST_F(EfficiencyHandlers, ReturnHeldWhileTabMovesOnRunsNothingInTheNextField)
+{
+    struct Case {
+        Accessor heldIn;
+        const char* figure;
+        Accessor next;
+    };
+    for (const Case& c : { Case { &Window1::txtMPGUS, "43.001", &Window1::txtMPGUK },
+             Case { &Window1::txtMPGUK, "51.64", &Window1::txtL100km } }) {
+        for (Accessor field : kEfficiencyFields)
+            Field(field)->SetText("");
+        TypeInto(c.heldIn, c.figure);
+        Widgets::PressKey(*window, Qt::Key_Return);
+        Widgets::ClickKey(*window, Qt::Key_Tab);
+        ASSERT_EQ(window->Focus(), Field(c.next));
+        const std::vector<std::string> texts = Texts(kEfficiencyFields);
+        Widgets::RepeatKey(*window, Qt::Key_Return, 2);
+        Widgets::ReleaseKey(*window, Qt::Key_Return);
+        EXPECT_EQ(Texts(kEfficiencyFields), texts);
+        EXPECT_EQ(Shown(c.heldIn), c.figure);
     }
 }
 
