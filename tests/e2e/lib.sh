@@ -303,22 +303,33 @@ control_colour() { # name
         sed -n 's/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p' | head -n 1 | tr a-f A-F
 }
 
-# Opens the fuel menu with the mouse and clicks the row of a fuel.
-pick_fuel() { # fuel name
-    local row=0 i before popup w h
-    for i in "${!FUELS[@]}"; do
-        [ "${FUELS[$i]}" == "$1" ] && row=$((i + 1))
-    done
+# Opens the fuel menu's list with a click; FUEL_LIST is then the list's
+# window, FUEL_LIST_W and FUEL_LIST_H its size.
+open_fuel_list() {
+    local before
     before=$(window_ids)
     click_control comboMotive
     # The list shows every row at once, each at least 8 pixels high.
-    if ! read -r popup w h < <(wait_new_window "$before") || [ "$h" -lt $((8 * ${#FUELS[@]})) ]; then
+    if ! read -r FUEL_LIST FUEL_LIST_W FUEL_LIST_H < <(wait_new_window "$before") ||
+        [ "$FUEL_LIST_H" -lt $((8 * ${#FUELS[@]})) ]; then
         record FAIL "the fuel menu opens with its ${#FUELS[@]} rows"
         return 1
     fi
+}
+
+fuel_list_closed() { wait_until 3 eval '! window_visible "$FUEL_LIST"'; }
+
+# Opens the fuel menu with the mouse and clicks the row of a fuel.
+pick_fuel() { # fuel name
+    local row=0 i
+    for i in "${!FUELS[@]}"; do
+        [ "${FUELS[$i]}" == "$1" ] && row=$((i + 1))
+    done
+    open_fuel_list || return 1
     # The rows share the list's height equally.
-    xdotool mousemove --window "$popup" $((w / 2)) $(((2 * row - 1) * h / (2 * ${#FUELS[@]}))) click 1
-    wait_until 3 eval '! window_visible "$popup"'
+    xdotool mousemove --window "$FUEL_LIST" $((FUEL_LIST_W / 2)) \
+        $(((2 * row - 1) * FUEL_LIST_H / (2 * ${#FUELS[@]}))) click 1
+    fuel_list_closed
 }
 
 # Opens a menu of the menu bar with the mouse and clicks its first item.
