@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -90,6 +92,10 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        // Only the key event right after a stray release can be its repeat.
+        std::optional<StrayRelease> strayRelease;
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
+            strayRelease = std::exchange(strayRelease_, std::nullopt);
         switch (event->type()) {
         case QEvent::FocusIn:
             if (watched == control_._Widget()
@@ -104,6 +110,7 @@ protected:
             // or another window, gets the repeats and releases of the keys
             // still held down.
             heldKeys_.clear();
+            strayRelease_.reset();
             if (focus->reason() == Qt::MenuBarFocusReason) {
                 // The menu bar holding the keys is to the control what an
                 // open menu is: a field keeps its selection for the Edit menu.
@@ -118,7 +125,13 @@ protected:
         case QEvent::KeyPress: {
             auto* keyEvent = static_cast<QKeyEvent*>(event);
             const std::uint64_t identity = KeyIdentity(*keyEvent);
-            if (!keyEvent->isAutoRepeat()) {
+            // A held key repeats as a release and a press at one moment.
+            // Qt marks them as repeats, but only if it sees the press
+            // queued behind the release, which under load it can miss.
+            const bool repeat = keyEvent->isAutoRepeat()
+                || (strayRelease && strayRelease->identity == identity && keyEvent->timestamp() != 0
+                    && strayRelease->timestamp == keyEvent->timestamp());
+            if (!repeat) {
                 if (!Holds(identity))
                     heldKeys_.push_back(identity);
             } else if (!Holds(identity)) {
@@ -139,9 +152,12 @@ protected:
             if (keyEvent->isAutoRepeat())
                 break;
             // Only the release of a key pressed here is this control's.
-            const auto held = std::find(heldKeys_.begin(), heldKeys_.end(), KeyIdentity(*keyEvent));
-            if (held == heldKeys_.end())
+            const std::uint64_t identity = KeyIdentity(*keyEvent);
+            const auto held = std::find(heldKeys_.begin(), heldKeys_.end(), identity);
+            if (held == heldKeys_.end()) {
+                strayRelease_ = StrayRelease { identity, keyEvent->timestamp() };
                 break;
+            }
             heldKeys_.erase(held);
             if (auto key = KeyTextOf(*keyEvent)) {
                 EventArgs args;
@@ -173,10 +189,17 @@ private:
         return std::find(heldKeys_.begin(), heldKeys_.end(), identity) != heldKeys_.end();
     }
 
+    // The release of a key pressed elsewhere, when it was the last key event.
+    struct StrayRelease {
+        std::uint64_t identity;
+        std::uint64_t timestamp;
+    };
+
     RectControl& control_;
     // Keys first pressed in this control and not released yet: their
     // repeats and releases raise its KeyDown and KeyUp.
     std::vector<std::uint64_t> heldKeys_;
+    std::optional<StrayRelease> strayRelease_;
 };
 
 struct RectControl::Impl {

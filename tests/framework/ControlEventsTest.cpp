@@ -225,6 +225,7 @@ TEST_F(ControlEvents, AKeyPressedElsewhereRaisesNothingInTheField)
         const std::pair<std::string, std::string> texts { field->Text(), other->Text() };
         recorder->events.clear();
         Widgets::RepeatKey(*window, c.key, 2);
+        Widgets::RepeatKey(*window, c.key, 2, Widgets::RepeatMark::Missed);
         Widgets::ReleaseKey(*window, c.key);
         EXPECT_EQ(recorder->events, std::vector<std::string> {});
         EXPECT_EQ((std::pair { field->Text(), other->Text() }), texts);
