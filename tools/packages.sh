@@ -14,7 +14,7 @@ ensure_packages() {
 }
 
 # What building the program needs.
-BUILD_PACKAGES=(g++ make cmake qt6-base-dev libgl-dev fonts-dejavu-core)
+BUILD_PACKAGES=(g++ make cmake qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core)
 
 # Starts Xvfb on a display number that no other server holds (-displayfd),
 # writing the number to the file given; sets xvfb to its process id (the

@@ -1,12 +1,12 @@
 #include "Display.h"
 
-#include <netdb.h>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
+#include "StandardErrorCapture.h"
 
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
-#include <cstring>
 #include <string_view>
 
 namespace {
@@ -17,74 +17,95 @@ std::string_view Variable(const char* name)
     return value ? std::string_view(value) : std::string_view();
 }
 
-bool ConnectUnix(const std::string& path, bool abstract)
+// Text fit for the user's terminal: printable ASCII only. A server's words
+// come from the network, and a control sequence in them, or in a variable,
+// must not reach the terminal.
+std::string Printable(std::string_view text)
 {
-    sockaddr_un address {};
-    address.sun_family = AF_UNIX;
-    const std::size_t offset = abstract ? 1 : 0;
-    if (path.size() + offset >= sizeof address.sun_path)
-        return false;
-    std::memcpy(address.sun_path + offset, path.data(), path.size());
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0)
-        return false;
-    const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + offset + path.size());
-    const bool connected = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), length) == 0;
-    ::close(fd);
-    return connected;
+    std::string printable;
+    for (char c : text)
+        if (c >= ' ' && c <= '~')
+            printable += c;
+    return printable;
 }
 
-bool ConnectTcp(const std::string& host, int port)
+// The first line of the text that has anything on it, printable, and cut
+// short when it runs long.
+std::string OneLine(std::string_view text)
 {
-    addrinfo hints {};
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* found = nullptr;
-    if (::getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found) != 0)
-        return false;
-    bool connected = false;
-    for (addrinfo* a = found; a && !connected; a = a->ai_next) {
-        const int fd = ::socket(a->ai_family, a->ai_socktype | SOCK_CLOEXEC, a->ai_protocol);
-        if (fd < 0)
-            continue;
-        connected = ::connect(fd, a->ai_addr, a->ai_addrlen) == 0;
-        ::close(fd);
-    }
-    ::freeaddrinfo(found);
-    return connected;
+    constexpr std::size_t longest = 200;
+    const std::size_t start = std::min(text.find_first_not_of("\r\n"), text.size());
+    std::string line = Printable(text.substr(start, text.find_first_of("\r\n", start) - start));
+    while (!line.empty() && line.back() == ' ')
+        line.pop_back();
+    if (line.size() > longest)
+        line = line.substr(0, longest) + "...";
+    return line;
 }
 
-// Whether an X server answers at the address DISPLAY names: "[host]:N[.S]",
-// a local server being reached through its socket. A form this does not
-// know is left for the toolkit to try.
-bool XServerAnswers(std::string_view display)
+struct Connection {
+    int error = 0;
+    // The screen that the display name asks for.
+    int screen = 0;
+    // What libxcb wrote on standard error meanwhile: the reason a server
+    // gave for refusing us, or nothing.
+    std::string said;
+};
+
+// Connects to the X display as the toolkit does, and closes again.
+Connection ConnectToX()
 {
-    const std::size_t colon = display.rfind(':');
-    if (colon == std::string_view::npos)
-        return true;
-    std::string_view host = display.substr(0, colon);
-    std::string_view number = display.substr(colon + 1);
-    number = number.substr(0, number.find('.'));
-    if (number.empty() || number.find_first_not_of("0123456789") != std::string_view::npos || number.size() > 5)
-        return true;
-    if (!host.empty() && host.front() == '/')
-        return ConnectUnix(std::string(display), false);
-    if (host.empty() || host == "unix") {
-        const std::string socket = "/tmp/.X11-unix/X" + std::string(number);
-        return ConnectUnix(socket, true) || ConnectUnix(socket, false);
-    }
-    return ConnectTcp(std::string(host), 6000 + std::stoi(std::string(number)));
+    StandardErrorCapture capture;
+    Connection result;
+    xcb_connection_t* connection = xcb_connect(nullptr, &result.screen);
+    result.error = xcb_connection_has_error(connection);
+    xcb_disconnect(connection);
+    result.said = capture.Restore();
+    return result;
 }
 
 } // namespace
 
-std::optional<std::string> _UnreachableDisplay()
+std::vector<std::string> _ToolkitPlatforms()
 {
-    if (!Variable("QT_QPA_PLATFORM").empty() || !Variable("WAYLAND_DISPLAY").empty())
-        return std::nullopt;
+    const std::string_view chosen = Variable("QT_QPA_PLATFORM");
+    if (chosen.empty()) {
+        const bool wayland = std::getenv("WAYLAND_DISPLAY") || Variable("XDG_SESSION_TYPE") == "wayland";
+        return wayland ? std::vector<std::string> { "wayland", "xcb" } : std::vector<std::string> { "xcb" };
+    }
+    std::vector<std::string> platforms;
+    std::size_t start = 0;
+    while (start <= chosen.size()) {
+        const std::size_t end = std::min(chosen.find(';', start), chosen.size());
+        std::string name(chosen.substr(start, end - start));
+        name = name.substr(0, name.find(':'));
+        std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+        if (!name.empty())
+            platforms.push_back(name);
+        start = end + 1;
+    }
+    return platforms;
+}
+
+std::optional<std::string> _UnusableDisplay()
+{
     const std::string_view display = Variable("DISPLAY");
     if (display.empty())
         return std::string("DISPLAY is not set");
-    if (!XServerAnswers(display))
-        return "DISPLAY \"" + std::string(display) + "\" cannot be opened";
-    return std::nullopt;
+    const Connection connection = ConnectToX();
+    const std::string named = "\"" + Printable(display) + "\"";
+    switch (connection.error) {
+    case 0:
+        return std::nullopt;
+    case XCB_CONN_CLOSED_PARSE_ERR:
+        return "DISPLAY " + named + " names no display";
+    case XCB_CONN_CLOSED_INVALID_SCREEN:
+        return "the display " + named + " has no screen " + std::to_string(connection.screen);
+    default:
+        break;
+    }
+    if (connection.said.empty())
+        return "the display " + named + " cannot be reached";
+    const std::string reason = OneLine(connection.said);
+    return "the display " + named + " refused the connection" + (reason.empty() ? "" : ": " + reason);
 }

@@ -2,10 +2,20 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
-// Whether the program can reach a graphical display, asked before the
-// toolkit starts (which would otherwise abort with a message about
-// reinstalling). Empty when there is one, or when the platform is chosen
-// explicitly (QT_QPA_PLATFORM, as the headless tests do); otherwise why not,
-// as the end of a sentence: "DISPLAY is not set".
-std::optional<std::string> _UnreachableDisplay();
+// The graphical platforms the toolkit will try, in its order, as it picks
+// them from the environment: the entries of QT_QPA_PLATFORM (";" between
+// them, each a name with its own ":" arguments) when that is set, else
+// "wayland" then "xcb" in a Wayland session (WAYLAND_DISPLAY set, or
+// XDG_SESSION_TYPE=wayland), else "xcb" alone. Names in lower case, as the
+// toolkit matches them.
+std::vector<std::string> _ToolkitPlatforms();
+
+// Why the X display that DISPLAY names cannot be used, as the end of a
+// sentence: "DISPLAY is not set", "the display \":5\" cannot be reached",
+// "the display \":5\" refused the connection: <the server's reason>", ...;
+// empty when the display lets us in. Found by connecting as the toolkit's
+// own X platform does (with libxcb, which reads DISPLAY and XAUTHORITY
+// itself), then closing at once.
+std::optional<std::string> _UnusableDisplay();

@@ -5,6 +5,7 @@
 #include "FolderItem.h"
 #include "FrameworkClasses.h"
 #include "ShowURL.h"
+#include "StandardErrorCapture.h"
 #include "Window.h"
 
 #include <QApplication>
@@ -15,6 +16,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -64,9 +68,46 @@ void ReleaseApplication(RuntimeState& s)
     std::_Exit(1);
 }
 
-// What the toolkit says while it starts is held back: should it find that
-// the display refuses it after all (an X server that lets no one in, say),
-// the one line that says so is all the user sees.
+// The toolkit found no platform it could start on. One line says why: the X
+// display and what is wrong with it when X was among the platforms tried,
+// else the platforms themselves. Never the toolkit's own abort, which asks
+// the user to reinstall the program and leaves a core dump.
+// When the toolkit tries X after another platform, a refusing X server's
+// reason is caught on its way to standard error while the toolkit starts:
+// it is told in our one line should no platform start, and passed on should
+// one start.
+std::optional<StandardErrorCapture>& CaughtStandardError()
+{
+    static std::optional<StandardErrorCapture> caught;
+    return caught;
+}
+
+[[noreturn]] void ExitForLackOfAPlatform()
+{
+    CaughtStandardError().reset();
+    const std::vector<std::string> platforms = _ToolkitPlatforms();
+    if (std::find(platforms.begin(), platforms.end(), "xcb") != platforms.end())
+        if (std::optional<std::string> why = _UnusableDisplay())
+            ExitForLackOfADisplay(*why);
+    std::string named;
+    if (const char* chosen = std::getenv("QT_QPA_PLATFORM"); chosen && *chosen) {
+        named = chosen;
+        // What the user typed goes to the terminal: no control characters.
+        std::erase_if(named, [](char c) { return c < ' ' || c == '\x7f'; });
+        named = "\"" + named + "\" (QT_QPA_PLATFORM)";
+    } else {
+        for (const std::string& platform : platforms)
+            named += (named.empty() ? "\"" : ";") + platform;
+        named += "\"";
+    }
+    std::fprintf(stderr, "%s: needs a graphical platform, but %s could not be started\n", qtProgramName, named.c_str());
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+// What the toolkit says while it starts is held back, and printed once it
+// has started; should it fail instead, the one line that says why is all the
+// user sees.
 std::vector<QString>& HeldMessages()
 {
     static std::vector<QString> held;
@@ -75,6 +116,11 @@ std::vector<QString>& HeldMessages()
 
 void PrintHeldMessages()
 {
+    if (std::optional<StandardErrorCapture>& caught = CaughtStandardError()) {
+        const std::string written = caught->Restore();
+        std::fputs(written.c_str(), stderr);
+        caught.reset();
+    }
     for (const QString& message : HeldMessages())
         std::fprintf(stderr, "%s\n", qPrintable(message));
     HeldMessages().clear();
@@ -82,15 +128,9 @@ void PrintHeldMessages()
 
 void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
+    if (type == QtFatalMsg)
+        ExitForLackOfAPlatform();
     HeldMessages().push_back(qFormatLogMessage(type, context, message));
-    if (type != QtFatalMsg)
-        return;
-    for (const QString& held : HeldMessages())
-        if (held.contains("could not connect to display"))
-            ExitForLackOfADisplay("the display that DISPLAY names cannot be opened");
-    // Any other failure to start is the toolkit's to tell, as it would.
-    PrintHeldMessages();
-    std::fflush(stderr);
 }
 
 } // namespace
@@ -100,8 +140,17 @@ void RuntimeInit()
     RuntimeState& s = State();
     if (s.qtApp || QCoreApplication::instance())
         return;
-    if (std::optional<std::string> why = _UnreachableDisplay())
-        ExitForLackOfADisplay(*why);
+    // When X is the only platform the toolkit will try, a display that
+    // cannot be used is found before the toolkit connects, so that a
+    // refusing server's reason, which libxcb writes straight to standard
+    // error, goes into our line and not onto the terminal beside it.
+    const std::vector<std::string> platforms = _ToolkitPlatforms();
+    if (platforms == std::vector<std::string> { "xcb" }) {
+        if (std::optional<std::string> why = _UnusableDisplay())
+            ExitForLackOfADisplay(*why);
+    } else if (std::find(platforms.begin(), platforms.end(), "xcb") != platforms.end()) {
+        CaughtStandardError().emplace();
+    }
     const QtMessageHandler previous = qInstallMessageHandler(&HoldMessage);
     s.qtApp = std::make_unique<QApplication>(qtArgc, qtArgv);
     qInstallMessageHandler(previous);
