@@ -109,3 +109,20 @@ std::optional<std::string> _UnusableDisplay()
     const std::string reason = OneLine(connection.said);
     return "the display " + named + " refused the connection" + (reason.empty() ? "" : ": " + reason);
 }
+
+std::string _WhyNoPlatformStarted()
+{
+    const std::vector<std::string> platforms = _ToolkitPlatforms();
+    if (std::find(platforms.begin(), platforms.end(), "xcb") != platforms.end())
+        if (std::optional<std::string> why = _UnusableDisplay())
+            return "needs a graphical display, but " + *why;
+    std::string named;
+    if (const std::string_view chosen = Variable("QT_QPA_PLATFORM"); !chosen.empty()) {
+        named = "\"" + Printable(chosen) + "\" (QT_QPA_PLATFORM)";
+    } else {
+        for (const std::string& platform : platforms)
+            named += (named.empty() ? "\"" : ";") + platform;
+        named += "\"";
+    }
+    return "needs a graphical platform, but " + named + " could not be started";
+}

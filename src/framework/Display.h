@@ -19,3 +19,10 @@ std::vector<std::string> _ToolkitPlatforms();
 // own X platform does (with libxcb, which reads DISPLAY and XAUTHORITY
 // itself), then closing at once.
 std::optional<std::string> _UnusableDisplay();
+
+// Why the toolkit could start on none of its platforms, as the end of a
+// sentence that starts with the program's name: "needs a graphical
+// display, but " and why the X display cannot be used, when X was among the
+// platforms tried; else "needs a graphical platform, but " and the
+// platforms, "could not be started".
+std::string _WhyNoPlatformStarted();

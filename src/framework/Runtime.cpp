@@ -61,46 +61,24 @@ void ReleaseApplication(RuntimeState& s)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-[[noreturn]] void ExitForLackOfADisplay(const std::string& why)
-{
-    std::fprintf(stderr, "%s: needs a graphical display, but %s\n", qtProgramName, why.c_str());
-    std::fflush(stderr);
-    std::_Exit(1);
-}
-
-// The toolkit found no platform it could start on. One line says why: the X
-// display and what is wrong with it when X was among the platforms tried,
-// else the platforms themselves. Never the toolkit's own abort, which asks
-// the user to reinstall the program and leaves a core dump.
-// When the toolkit tries X after another platform, a refusing X server's
-// reason is caught on its way to standard error while the toolkit starts:
-// it is told in our one line should no platform start, and passed on should
-// one start.
+// While the toolkit starts, standard error is caught as well: libraries
+// under it write there themselves, past any message handler (libxcb, for
+// one, writes there the reason an X server gives for refusing us). What was
+// caught is passed on once the toolkit has started, and dropped should it
+// fail, for the one line that says why.
 std::optional<StandardErrorCapture>& CaughtStandardError()
 {
     static std::optional<StandardErrorCapture> caught;
     return caught;
 }
 
+// The toolkit found no platform it could start on: one line says why, and
+// the process ends with status 1. Never the toolkit's own abort, which asks
+// the user to reinstall the program and leaves a core dump.
 [[noreturn]] void ExitForLackOfAPlatform()
 {
     CaughtStandardError().reset();
-    const std::vector<std::string> platforms = _ToolkitPlatforms();
-    if (std::find(platforms.begin(), platforms.end(), "xcb") != platforms.end())
-        if (std::optional<std::string> why = _UnusableDisplay())
-            ExitForLackOfADisplay(*why);
-    std::string named;
-    if (const char* chosen = std::getenv("QT_QPA_PLATFORM"); chosen && *chosen) {
-        named = chosen;
-        // What the user typed goes to the terminal: no control characters.
-        std::erase_if(named, [](char c) { return c < ' ' || c == '\x7f'; });
-        named = "\"" + named + "\" (QT_QPA_PLATFORM)";
-    } else {
-        for (const std::string& platform : platforms)
-            named += (named.empty() ? "\"" : ";") + platform;
-        named += "\"";
-    }
-    std::fprintf(stderr, "%s: needs a graphical platform, but %s could not be started\n", qtProgramName, named.c_str());
+    std::fprintf(stderr, "%s: %s\n", qtProgramName, _WhyNoPlatformStarted().c_str());
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -140,17 +118,10 @@ void RuntimeInit()
     RuntimeState& s = State();
     if (s.qtApp || QCoreApplication::instance())
         return;
-    // When X is the only platform the toolkit will try, a display that
-    // cannot be used is found before the toolkit connects, so that a
-    // refusing server's reason, which libxcb writes straight to standard
-    // error, goes into our line and not onto the terminal beside it.
-    const std::vector<std::string> platforms = _ToolkitPlatforms();
-    if (platforms == std::vector<std::string> { "xcb" }) {
-        if (std::optional<std::string> why = _UnusableDisplay())
-            ExitForLackOfADisplay(*why);
-    } else if (std::find(platforms.begin(), platforms.end(), "xcb") != platforms.end()) {
-        CaughtStandardError().emplace();
-    }
+    // No need to ask the display first: should the toolkit fail to start,
+    // it says so through HoldMessage, and only then is the display looked
+    // into. A successful start costs nothing more than before.
+    CaughtStandardError().emplace();
     const QtMessageHandler previous = qInstallMessageHandler(&HoldMessage);
     s.qtApp = std::make_unique<QApplication>(qtArgc, qtArgv);
     qInstallMessageHandler(previous);
