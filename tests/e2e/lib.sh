@@ -103,11 +103,14 @@ wait_until() { # seconds command...
 # --- the program -----------------------------------------------------------
 
 # Starts a fresh program from its bundle folder, as a user would, and waits
-# for the converter window.
+# for the converter window. On X, named as the platform, unless
+# TOOLKIT_CHOOSES_PLATFORM is set: then the toolkit picks it, as it does for
+# a user who names none (and has no Wayland session).
 start_program() {
-    local bundle
+    local bundle platform=(QT_QPA_PLATFORM=xcb)
+    [ -n "${TOOLKIT_CHOOSES_PLATFORM:-}" ] && platform=(-u QT_QPA_PLATFORM -u WAYLAND_DISPLAY -u XDG_SESSION_TYPE)
     bundle=$(cd "$(dirname "$E2E_PROGRAM")/.." && pwd)
-    (cd "$bundle" && exec env QT_QPA_PLATFORM=xcb "./bin/$(basename "$E2E_PROGRAM")") \
+    (cd "$bundle" && exec env "${platform[@]}" "./bin/$(basename "$E2E_PROGRAM")") \
         >>"$E2E_WORK/$SCENARIO.log" 2>&1 &
     APP_PID=$!
     echo "$APP_PID $(basename "$E2E_PROGRAM")" >>"$E2E_WORK/pids"
@@ -161,8 +164,44 @@ stop_program() {
     fi
     APP_PID=""
 }
-trap stop_program EXIT
+trap 'stop_program; stop_extra_servers' EXIT
 trap 'exit 143' TERM INT
+
+# --- more X servers --------------------------------------------------------
+
+EXTRA_SERVERS=""
+EXTRA_DISPLAY=""
+
+# Starts one more X server (Xvfb with the options given, one small screen)
+# on a display number that no other server holds, and sets EXTRA_DISPLAY to
+# that number. It is stopped when the scenario ends, and listed with the
+# lane's servers so that the lane stops it should the scenario be killed.
+start_extra_xvfb() { # Xvfb options...
+    local file pid
+    file=$(mktemp "$E2E_WORK/display.XXXXXX")
+    Xvfb -displayfd 3 -screen 0 640x480x24 "$@" 3>"$file" >>"$E2E_WORK/$SCENARIO.xvfb.log" 2>&1 &
+    pid=$!
+    echo "$pid Xvfb" >>"$E2E_WORK/servers"
+    EXTRA_SERVERS+=" $pid"
+    wait_until 10 eval '[ -s "$file" ] || ! kill -0 "$pid" 2>/dev/null'
+    EXTRA_DISPLAY=$(cat "$file")
+    [ -n "$EXTRA_DISPLAY" ]
+}
+
+# Starts the window manager on another X server, and waits for it.
+start_extra_window_manager() { # display
+    DISPLAY=$1 XDG_CONFIG_HOME="$E2E_WORK/config" openbox >>"$E2E_WORK/$SCENARIO.openbox.log" 2>&1 &
+    EXTRA_SERVERS+=" $!"
+    local display=$1
+    wait_until 15 eval 'DISPLAY=$display xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'
+}
+
+stop_extra_servers() {
+    local pid
+    for pid in $EXTRA_SERVERS; do kill "$pid" 2>/dev/null; done
+    for pid in $EXTRA_SERVERS; do wait "$pid" 2>/dev/null; done
+    EXTRA_SERVERS=""
+}
 
 # --- windows ---------------------------------------------------------------
 
