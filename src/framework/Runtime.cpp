@@ -96,7 +96,7 @@ void PrintHeldMessages()
 {
     if (std::optional<StandardErrorCapture>& caught = CaughtStandardError()) {
         const std::string written = caught->Restore();
-        std::fputs(written.c_str(), stderr);
+        std::fwrite(written.data(), 1, written.size(), stderr);
         caught.reset();
     }
     for (const QString& message : HeldMessages())
@@ -118,9 +118,9 @@ void RuntimeInit()
     RuntimeState& s = State();
     if (s.qtApp || QCoreApplication::instance())
         return;
-    // No need to ask the display first: should the toolkit fail to start,
-    // it says so through HoldMessage, and only then is the display looked
-    // into. A successful start costs nothing more than before.
+    // The display is looked into only should the toolkit fail to start
+    // (HoldMessage): asking it first would cost every start an X connection
+    // of its own.
     CaughtStandardError().emplace();
     const QtMessageHandler previous = qInstallMessageHandler(&HoldMessage);
     s.qtApp = std::make_unique<QApplication>(qtArgc, qtArgv);
