@@ -48,6 +48,12 @@ std::uint64_t KeyIdentity(const QKeyEvent& event)
     return static_cast<std::uint32_t>(event.key());
 }
 
+// The keys that move the focus on to the next control or back.
+bool IsFocusKey(int key)
+{
+    return key == Qt::Key_Tab || key == Qt::Key_Backtab;
+}
+
 template <class T> const T* As(const PropertyValue& value)
 {
     return std::get_if<T>(&value);
@@ -137,8 +143,9 @@ protected:
             } else if (!Holds(identity)) {
                 // A key pressed in a menu or a list that has closed since,
                 // or in another control: its repeats are not this control's
-                // and type nothing here either.
-                return true;
+                // and type nothing here either. A held Tab is the exception:
+                // it goes on moving the focus from control to control.
+                return !IsFocusKey(keyEvent->key());
             }
             if (auto key = KeyTextOf(*keyEvent)) {
                 EventArgs args;

@@ -4,7 +4,7 @@
 # nothing. Return held in MPG-US while Tab moves on converts MPG-US only,
 # and MPG-UK, which converts on the release of a Return typed into it, does
 # not write back over the figure typed into MPG-US. A key held in a field
-# still repeats there.
+# still repeats there, and a held Tab still walks on through the fields.
 source "$(dirname "$0")/lib.sh"
 start_program || exit 0
 
@@ -35,6 +35,18 @@ sleep 1.5
 xdotool keyup 5
 held=$(copy_focused)
 check_true "5 held in °C repeats there (got '$held')" eval '[[ "$held" =~ ^5555+$ ]]'
+
+# A held Tab goes on moving the focus. With one repeat a second after half a
+# second, Tab held for a second moves on twice: from mph to km/h to °F.
+type_into txtMPH 60
+xset r rate 500 1
+xdotool keydown Tab
+sleep 1
+xdotool keyup Tab
+xset r rate 660 25
+type_text 212
+key Return
+check_fields "Tab held in mph for a second, 212 typed, Return" txtTempF=212 txtTempC=100.0 txtKPH=
 
 # A held Return picks a fuel, then repeats into the speed field left with
 # the focus.

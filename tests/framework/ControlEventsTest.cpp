@@ -146,6 +146,22 @@ TEST_F(ControlEvents, AHeldKeyRepeatsInItsField)
             "KeyDown:x", "TextChange", "KeyDown:x", "TextChange", "KeyDown:x", "TextChange", "KeyUp:x" }));
 }
 
+// A held Tab goes on from control to control; the repeats that reach a
+// control where Tab was not pressed raise nothing there, and move on.
+TEST_F(ControlEvents, AHeldTabWalksOnThroughTheControls)
+{
+    Bind(other, ControlEvent::KeyDown, "other.");
+    menu->AddRow("First");
+    Widgets::Focus(field);
+    recorder->events.clear();
+    Widgets::PressKey(*window, Qt::Key_Tab);
+    EXPECT_EQ(window->Focus(), other);
+    Widgets::RepeatKey(*window, Qt::Key_Tab);
+    EXPECT_EQ(window->Focus(), menu);
+    Widgets::ReleaseKey(*window, Qt::Key_Tab);
+    EXPECT_EQ(recorder->events, (std::vector<std::string> { "KeyDown:#9", "LostFocus" }));
+}
+
 // A key is known by its place on the keyboard where the platform tells it:
 // with Shift pressed while 1 is held, 1 is released as "!", and that
 // release is still the one of the key the field saw pressed.
