@@ -11,7 +11,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
-ensure_packages xvfb openbox xdotool xclip x11-utils imagemagick || exit 1
+ensure_packages xvfb xauth openbox xdotool xclip x11-utils x11-xserver-utils imagemagick || exit 1
 
 program=${1:-${IKTO_PROGRAM:-}}
 if [ -z "$program" ]; then

@@ -11,6 +11,8 @@ unused=$(for n in $(seq 900 999); do [ -e "/tmp/.X11-unix/X$n" ] || { echo ":$n"
 # A server that lets in only those who have its cookie.
 cookie="$E2E_WORK/$SCENARIO.cookie"
 xauth -q -f "$cookie" add :0 . "$(mcookie)" 2>/dev/null
+# Without its cookie file the server would let everyone in.
+[ -s "$cookie" ] || record FAIL "xauth writes the server's cookie"
 start_extra_xvfb -auth "$cookie" || record FAIL "an X server that asks for a cookie starts"
 refusing=":$EXTRA_DISPLAY"
 
