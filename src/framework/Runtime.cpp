@@ -74,7 +74,10 @@ std::optional<StandardErrorCapture>& CaughtStandardError()
 
 // The toolkit found no platform it could start on: one line says why, and
 // the process ends with status 1. Never the toolkit's own abort, which asks
-// the user to reinstall the program and leaves a core dump.
+// the user to reinstall the program and leaves a core dump. Why X cannot be
+// used is found by connecting once more: a display that does not answer
+// keeps the user waiting twice, and a server that lets this second try in
+// gets the plainer line that names the platform. Only a failed start pays.
 [[noreturn]] void ExitForLackOfAPlatform()
 {
     CaughtStandardError().reset();
@@ -95,8 +98,7 @@ std::vector<QString>& HeldMessages()
 void PrintHeldMessages()
 {
     if (std::optional<StandardErrorCapture>& caught = CaughtStandardError()) {
-        const std::string written = caught->Restore();
-        std::fwrite(written.data(), 1, written.size(), stderr);
+        caught->PassOn();
         caught.reset();
     }
     for (const QString& message : HeldMessages())

@@ -42,3 +42,10 @@ std::string StandardErrorCapture::Restore()
     capture_ = standardError_ = -1;
     return written;
 }
+
+void StandardErrorCapture::PassOn()
+{
+    const std::string written = Restore();
+    std::fwrite(written.data(), 1, written.size(), stderr);
+    std::fflush(stderr);
+}

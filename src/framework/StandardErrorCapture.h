@@ -18,6 +18,8 @@ public:
     // Puts standard error back and gives what was written meanwhile; ""
     // once restored.
     std::string Restore();
+    // Puts standard error back and writes there what was written meanwhile.
+    void PassOn();
 
 private:
     int capture_ = -1;
