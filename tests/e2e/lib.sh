@@ -8,6 +8,8 @@
 # only as a user can: select all, copy, and read the clipboard.
 
 set -u
+# start_xvfb, shared with the tools that run the program on X.
+source "$(dirname "${BASH_SOURCE[0]}")/../../tools/packages.sh"
 
 SCENARIO=${SCENARIO:-$(basename "$0" .sh)}
 CONVERTER_TITLE="IKTO Interim SI Conversion Tool"
@@ -177,15 +179,13 @@ EXTRA_DISPLAY=""
 # that number. It is stopped when the scenario ends, and listed with the
 # lane's servers so that the lane stops it should the scenario be killed.
 start_extra_xvfb() { # Xvfb options...
-    local file pid
+    local file xvfb status=0
     file=$(mktemp "$E2E_WORK/display.XXXXXX")
-    Xvfb -displayfd 3 -screen 0 640x480x24 "$@" 3>"$file" >>"$E2E_WORK/$SCENARIO.xvfb.log" 2>&1 &
-    pid=$!
-    echo "$pid Xvfb" >>"$E2E_WORK/servers"
-    EXTRA_SERVERS+=" $pid"
-    wait_until 10 eval '[ -s "$file" ] || ! kill -0 "$pid" 2>/dev/null'
+    start_xvfb "$file" "$E2E_WORK/$SCENARIO.xvfb.log" -screen 0 640x480x24 "$@" || status=1
+    echo "$xvfb Xvfb" >>"$E2E_WORK/servers"
+    EXTRA_SERVERS+=" $xvfb"
     EXTRA_DISPLAY=$(cat "$file")
-    [ -n "$EXTRA_DISPLAY" ]
+    return $status
 }
 
 # Starts the window manager on another X server, and waits for it.
