@@ -2,8 +2,9 @@
 // number it reads must be the one the C library reads from the same digits:
 // a number at the start of the text (after blanks) is read correctly
 // rounded, digit grouping such as "1,234.5" or "1.234,5" is read as
-// grouping, the whole words "INF"/"INFINITY"/"NAN" are read as such, and
-// anything else gives NaN.
+// grouping, full-width digits, marks and signs as their ASCII forms, the
+// whole words "INF"/"INFINITY"/"NAN" are read as such, and anything else
+// gives NaN.
 #include "framework/Text.h"
 
 #include <clocale>
@@ -29,6 +30,31 @@ bool IsDigit(char c)
 bool IsMark(char c)
 {
     return c == '.' || c == ',';
+}
+
+// Full-width digits, marks and signs, as an input method commits them, stand
+// for their ASCII forms.
+std::string WithAsciiForms(std::string_view text)
+{
+    static constexpr std::string_view kForms[][2] = { { "\uFF0B", "+" }, { "\uFF0C", "," }, { "\uFF0D", "-" },
+        { "\uFF0E", "." }, { "\uFF10", "0" }, { "\uFF11", "1" }, { "\uFF12", "2" }, { "\uFF13", "3" },
+        { "\uFF14", "4" }, { "\uFF15", "5" }, { "\uFF16", "6" }, { "\uFF17", "7" }, { "\uFF18", "8" },
+        { "\uFF19", "9" } };
+    std::string ascii;
+    for (std::size_t at = 0; at < text.size();) {
+        bool replaced = false;
+        for (const auto& [form, plain] : kForms) {
+            if (text.substr(at, form.size()) == form) {
+                ascii += plain;
+                at += form.size();
+                replaced = true;
+                break;
+            }
+        }
+        if (!replaced)
+            ascii += text[at++];
+    }
+    return ascii;
 }
 
 // The word in any case, followed by the end of the text or by anything but a
@@ -94,8 +120,9 @@ struct Leading {
     std::string number; // in the C library's notation
 };
 
-Leading LeadingNumber(std::string_view text)
+Leading LeadingNumber(std::string_view typed)
 {
+    const std::string text = WithAsciiForms(typed);
     Leading found;
     std::size_t at = text.find_first_not_of(" \t");
     if (at == std::string_view::npos)

@@ -114,6 +114,28 @@ std::size_t KeepDigits(std::string_view part, char groupMark, std::string& norma
     }
 }
 
+// An input method in its full-width mode commits digits, the full stop and
+// comma and the plus and minus signs as full-width forms, U+FF0B to U+FF19
+// (with the solidus among them, which ends a number either way). Each stands
+// for the ASCII form 0xFEE0 below it; in UTF-8, its last byte less 0x60.
+std::string WithAsciiForms(std::string_view text)
+{
+    std::string ascii;
+    ascii.reserve(text.size());
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (at + 2 < text.size() && text[at] == '\xEF' && text[at + 1] == '\xBC') {
+            const auto last = static_cast<unsigned char>(text[at + 2]);
+            if (last >= 0x8B && last <= 0x99) {
+                ascii += static_cast<char>(last - 0x60);
+                at += 2;
+                continue;
+            }
+        }
+        ascii += text[at];
+    }
+    return ascii;
+}
+
 bool IsWordCharacter(char c)
 {
     return IsDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
@@ -184,6 +206,11 @@ void Increment(std::string& digits)
 
 double CDbl(std::string_view text)
 {
+    std::string ascii;
+    if (text.find("\xEF\xBC") != std::string_view::npos) {
+        ascii = WithAsciiForms(text);
+        text = ascii;
+    }
     std::size_t at = 0;
     while (at < text.size() && IsBlank(text[at]))
         ++at;

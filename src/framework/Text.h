@@ -22,7 +22,9 @@
 // one more group mark when it is the same kind and exactly 3 digits follow it
 // ("1,234.5", "1.234,5" and "1,234,567" read as 1234.5, 1234.5 and 1234567).
 // Marks that do not group like that are read as far as the second mark
-// ("1.2.3" and "1,23.4" read as 1.2 and 1.23).
+// ("1.2.3" and "1,23.4" read as 1.2 and 1.23). Full-width digits, full stop,
+// comma, plus and minus, as an input method commits them, read as their
+// ASCII forms ("４０" is 40).
 double CDbl(std::string_view text);
 
 // The value under a display mask of "#" (optional digit), "0" (forced digit),

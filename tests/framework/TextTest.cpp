@@ -206,6 +206,8 @@ TEST(CDbl, ReadsTheLeadingNumber)
         { " INFINITY!", kInf },
         { "inf mph", kInf },
         { "-INF.", -kInf },
+        // As an input method commits them in its full-width mode.
+        { "－１，２３４，５６７．８９０e＋２", -123456789 },
     };
     for (const ReadCase& c : cases)
         EXPECT_EQ(CDbl(c.text), c.value) << '"' << c.text.substr(0, 40) << '"';
@@ -223,6 +225,7 @@ TEST(CDbl, ReadsDigitGroupingOnlyWhereItCanMeanNothingElse)
         { "1,234,567", 1234567 },
         { "1.234.567", 1234567 },
         { "1,234,567.25", 1234567.25 },
+        { "123,456.7", 123456.7 },
         { "-1,234.5", -1234.5 },
         { "1,234.", 1234 },
         { "0,001.5", 1.5 },
@@ -266,8 +269,12 @@ TEST(CDbl, TextWithNoNumberIsNaN)
 {
     // The words are read whole: a text that only begins with one holds no number.
     for (const char* text : { "", "   ", "abc", "-", "+", ".", ",", "-.", "e5", "mph 60", "nan", "NAN", "-NaN", "IN",
-             "Info", "inflation", "-Infinite", "INFINITY2", "INF_", "nanny", "NaN5" })
+             "Info", "inflation", "-Infinite", "INFINITY2", "INF_", "nanny", "NaN5", "Infa", "INFA", "Infz", "INFZ",
+             // Characters whose UTF-8 differs from a full-width digit's in one byte.
+             "\uFF50\uFF11", "\u2F11\uFF11" })
         EXPECT_TRUE(std::isnan(CDbl(text))) << '"' << text << '"';
+    // Only the text given is read, not what may follow it in memory.
+    EXPECT_TRUE(std::isnan(CDbl(std::string_view("INFINITY").substr(0, 5))));
 }
 
 TEST(CDbl, CopesWithVeryLongText)
