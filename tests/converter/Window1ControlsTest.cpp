@@ -1,12 +1,17 @@
 #include "app/WebAddresses.h"
 #include "converter/Window1Bindings.h"
 #include "support/ConverterFixture.h"
+#include "support/Widgets.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFont>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPalette>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -223,11 +228,92 @@ TEST_F(ConverterControls, ReadOnlyFieldsTakeAClickAndCopyThroughTheEditMenu)
     window->txtBTUGalUS()->SetText("115400");
     Widgets::Click(window->txtBTUGalUS());
     EXPECT_EQ(window->Focus(), window->txtBTUGalUS());
-    EXPECT_FALSE(window->EditPaste()->_IsEnabledFor(window.get()));
     ASSERT_TRUE(Application::_HandleMenuCommand(window.get(), *window->EditSelectAll()));
-    EXPECT_TRUE(window->EditCopy()->_IsEnabledFor(window.get()));
     ASSERT_TRUE(Application::_HandleMenuCommand(window.get(), *window->EditCopy()));
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "115400");
+}
+
+// The Edit menu's items, each text with whether it is enabled.
+using MenuItems = std::vector<std::pair<std::string, bool>>;
+
+MenuItems ItemsOf(const QMenu& menu)
+{
+    MenuItems items;
+    for (QAction* item : menu.actions())
+        if (!item->isSeparator())
+            items.emplace_back(item->text().toStdString(), item->isEnabled());
+    return items;
+}
+
+// The window's Edit menu, as the menu bar holds it.
+QMenu* EditMenu(Window& window)
+{
+    auto* top = qobject_cast<QMainWindow*>(window._TopLevelWidget());
+    if (!top || !top->menuWidget())
+        return nullptr;
+    for (QAction* title : top->menuBar()->actions())
+        if (title->text() == "&Edit")
+            return title->menu();
+    return nullptr;
+}
+
+// Opens the Edit menu with a click on its title in the menu bar, as the
+// user does, and gives its items as shown; closes it again with Escape.
+MenuItems EditMenuAsShown(Window& window)
+{
+    QMenu* menu = EditMenu(window);
+    if (!menu)
+        return {};
+    QMenuBar* bar = static_cast<QMainWindow*>(window._TopLevelWidget())->menuBar();
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(menu->menuAction()).center());
+    if (!QTest::qWaitFor([menu] { return menu->isVisible(); }, 2000))
+        return {};
+    MenuItems shown = ItemsOf(*menu);
+    QTest::keyClick(menu, Qt::Key_Escape);
+    if (!QTest::qWaitFor([menu] { return !menu->isVisible(); }, 2000))
+        return {};
+    return shown;
+}
+
+TEST_F(ConverterControls, TheOpenEditMenuGreysWhatDoesNotApplyToTheFocusedField)
+{
+    struct Case {
+        const char* what;
+        TextField* field;
+        const char* typed; // into the field, then all of it selected; nullptr: the field is only clicked
+        MenuItems items;
+    };
+    window->txtBTUGalUS()->SetText("115400");
+    const std::vector<Case> cases {
+        { "a read-only field, clicked", window->txtBTUGalUS(), nullptr,
+            { { "&Undo", false }, { "Cu&t", false }, { "&Copy", false }, { "&Paste", false }, { "&Delete", false },
+                { "Select &All", true } } },
+        { "a read-only field, all of it selected", window->txtBTUGalUS(), "",
+            { { "&Undo", false }, { "Cu&t", false }, { "&Copy", true }, { "&Paste", false }, { "&Delete", false },
+                { "Select &All", true } } },
+        { "an empty field", window->txtMPGUK(), nullptr,
+            { { "&Undo", false }, { "Cu&t", false }, { "&Copy", false }, { "&Paste", true }, { "&Delete", false },
+                { "Select &All", false } } },
+        { "a figure typed into a field and selected", window->txtMPGUS(), "43",
+            { { "&Undo", true }, { "Cu&t", true }, { "&Copy", true }, { "&Paste", true }, { "&Delete", true },
+                { "Select &All", true } } },
+    };
+    for (const Case& c : cases) {
+        QApplication::clipboard()->setText("12");
+        Widgets::Click(c.field);
+        if (c.typed) {
+            Widgets::Type(c.field, c.typed);
+            Widgets::Key(c.field, Qt::Key_A, Qt::ControlModifier);
+        }
+        EXPECT_EQ(EditMenuAsShown(*window), c.items) << c.what;
+        // Closed, the menu keeps no item greyed: each shortcut still
+        // reaches its command, which checks for itself.
+        MenuItems closed = c.items;
+        for (auto& [item, enabled] : closed)
+            enabled = true;
+        ASSERT_NE(EditMenu(*window), nullptr);
+        EXPECT_EQ(ItemsOf(*EditMenu(*window)), closed) << c.what;
+    }
 }
 
 // What each control is bound to, in binding order: event and signature text.
