@@ -1,5 +1,6 @@
 #include "RectControl.h"
 
+#include "HeldKeys.h"
 #include "KeyText.h"
 #include "Runtime.h"
 #include "Window.h"
@@ -14,7 +15,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <optional>
 #include <utility>
 #include <vector>
 
@@ -98,10 +98,6 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        // Only the key event right after a stray release can be its repeat.
-        std::optional<StrayRelease> strayRelease;
-        if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
-            strayRelease = std::exchange(strayRelease_, std::nullopt);
         switch (event->type()) {
         case QEvent::FocusIn:
             if (watched == control_._Widget()
@@ -115,8 +111,7 @@ protected:
             // Whatever takes the keys now, another control, a menu, a list
             // or another window, gets the repeats and releases of the keys
             // still held down.
-            heldKeys_.clear();
-            strayRelease_.reset();
+            heldKeys_.FocusLost();
             if (focus->reason() == Qt::MenuBarFocusReason) {
                 // The menu bar holding the keys is to the control what an
                 // open menu is: a field keeps its selection for the Edit menu.
@@ -130,22 +125,14 @@ protected:
         }
         case QEvent::KeyPress: {
             auto* keyEvent = static_cast<QKeyEvent*>(event);
-            const std::uint64_t identity = KeyIdentity(*keyEvent);
-            // A held key repeats as a release and a press at one moment.
-            // Qt marks them as repeats, but only if it sees the press
-            // queued behind the release, which under load it can miss.
-            const bool repeat = keyEvent->isAutoRepeat()
-                || (strayRelease && strayRelease->identity == identity && keyEvent->timestamp() != 0
-                    && strayRelease->timestamp == keyEvent->timestamp());
-            if (!repeat) {
-                if (!Holds(identity))
-                    heldKeys_.push_back(identity);
-            } else if (!Holds(identity)) {
-                // A key pressed in a menu or a list that has closed since,
-                // or in another control: its repeats are not this control's
-                // and type nothing here either. A held Tab is the exception:
-                // it goes on moving the focus from control to control.
-                return !IsFocusKey(keyEvent->key());
+            switch (heldKeys_.Pressed(
+                KeyIdentity(*keyEvent), keyEvent->timestamp(), keyEvent->isAutoRepeat(), IsFocusKey(keyEvent->key()))) {
+            case HeldKeys::Press::RaiseKeyDown:
+                break;
+            case HeldKeys::Press::PassToWidget:
+                return false;
+            case HeldKeys::Press::Swallow:
+                return true;
             }
             if (auto key = KeyTextOf(*keyEvent)) {
                 EventArgs args;
@@ -156,16 +143,8 @@ protected:
         }
         case QEvent::KeyRelease: {
             auto* keyEvent = static_cast<QKeyEvent*>(event);
-            if (keyEvent->isAutoRepeat())
+            if (!heldKeys_.Released(KeyIdentity(*keyEvent), keyEvent->timestamp(), keyEvent->isAutoRepeat()))
                 break;
-            // Only the release of a key pressed here is this control's.
-            const std::uint64_t identity = KeyIdentity(*keyEvent);
-            const auto held = std::find(heldKeys_.begin(), heldKeys_.end(), identity);
-            if (held == heldKeys_.end()) {
-                strayRelease_ = StrayRelease { identity, keyEvent->timestamp() };
-                break;
-            }
-            heldKeys_.erase(held);
             if (auto key = KeyTextOf(*keyEvent)) {
                 EventArgs args;
                 args.key = *key;
@@ -191,22 +170,9 @@ protected:
     }
 
 private:
-    bool Holds(std::uint64_t identity) const
-    {
-        return std::find(heldKeys_.begin(), heldKeys_.end(), identity) != heldKeys_.end();
-    }
-
-    // The release of a key pressed elsewhere, when it was the last key event.
-    struct StrayRelease {
-        std::uint64_t identity;
-        std::uint64_t timestamp;
-    };
-
     RectControl& control_;
-    // Keys first pressed in this control and not released yet: their
-    // repeats and releases raise its KeyDown and KeyUp.
-    std::vector<std::uint64_t> heldKeys_;
-    std::optional<StrayRelease> strayRelease_;
+    // Which of the key events that reach the widget are the control's.
+    HeldKeys heldKeys_;
 };
 
 struct RectControl::Impl {
