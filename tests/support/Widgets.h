@@ -89,21 +89,22 @@ enum class RepeatMark { Marked, Missed };
 // What a held key sends at each repeat: a release and a press at the same
 // moment, both marked as repeats. Under load the toolkit can miss the mark
 // (RepeatMark::Missed); the two halves still share their moment.
-inline void RepeatKey(Window& window, Qt::Key key, int times = 1, RepeatMark mark = RepeatMark::Marked)
+inline void RepeatKey(Window& window, Qt::Key key, int times = 1, RepeatMark mark = RepeatMark::Marked,
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     const char ascii = QTest::keyToAscii(key);
     const QString text = ascii ? QString(QChar::fromLatin1(ascii)) : QString();
     static ulong moment = 0;
     for (int i = 0; i < times; ++i) {
         if (mark == RepeatMark::Marked) {
-            QTest::simulateEvent(KeyboardWindow(window), false, key, Qt::NoModifier, text, true);
-            QTest::simulateEvent(KeyboardWindow(window), true, key, Qt::NoModifier, text, true);
+            QTest::simulateEvent(KeyboardWindow(window), false, key, modifiers, text, true);
+            QTest::simulateEvent(KeyboardWindow(window), true, key, modifiers, text, true);
             continue;
         }
         // A key held down repeats 25 times a second.
         moment += 40;
         for (QEvent::Type type : { QEvent::KeyRelease, QEvent::KeyPress }) {
-            QKeyEvent event(type, key, Qt::NoModifier, text, false);
+            QKeyEvent event(type, key, modifiers, text, false);
             event.setTimestamp(moment);
             QApplication::sendEvent(KeyboardWindow(window)->focusObject(), &event);
         }
