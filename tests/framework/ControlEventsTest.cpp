@@ -185,20 +185,55 @@ TEST_F(ControlEvents, AHeldTabWalksOnThroughTheControls)
 
 // A key is known by its place on the keyboard where the platform tells it:
 // with Shift pressed while 1 is held, 1 is released as "!", and that
-// release is still the one of the key the field saw pressed.
+// release is still the one of the key the field saw pressed. Events that
+// come from no keyboard are known by their key code, and never taken for
+// those of a physical key.
 TEST_F(ControlEvents, AKeyIsKnownByItsPlaceOnTheKeyboard)
 {
-    Widgets::Focus(field);
-    recorder->events.clear();
-    auto send = [&](QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, quint32 scanCode, const char* text) {
-        QKeyEvent event(type, key, modifiers, scanCode, 0, 0, QString::fromLatin1(text));
-        QApplication::sendEvent(Widgets::Of(field), &event);
+    struct KeyEvent {
+        QEvent::Type type;
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        quint32 scanCode;
+        const char* text;
     };
-    send(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, 10, "1");
-    send(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier, 50, "");
-    send(QEvent::KeyRelease, Qt::Key_Exclam, Qt::ShiftModifier, 10, "!");
-    send(QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier, 50, "");
-    EXPECT_EQ(recorder->events, (std::vector<std::string> { "KeyDown:1", "TextChange", "KeyUp:!" }));
+    constexpr auto press = QEvent::KeyPress;
+    constexpr auto release = QEvent::KeyRelease;
+    struct Case {
+        const char* what;
+        std::vector<KeyEvent> keys;
+        std::vector<std::string> events;
+    };
+    const std::vector<Case> cases {
+        { "1 released as ! with Shift pressed meanwhile",
+            { { press, Qt::Key_1, Qt::NoModifier, 10, "1" }, { press, Qt::Key_Shift, Qt::ShiftModifier, 50, "" },
+                { release, Qt::Key_Exclam, Qt::ShiftModifier, 10, "!" },
+                { release, Qt::Key_Shift, Qt::NoModifier, 50, "" } },
+            { "KeyDown:1", "TextChange", "KeyUp:!" } },
+        { "two keys of the keyboard held at once",
+            { { press, Qt::Key_1, Qt::NoModifier, 10, "1" }, { press, Qt::Key_2, Qt::NoModifier, 11, "2" },
+                { release, Qt::Key_2, Qt::NoModifier, 11, "2" }, { release, Qt::Key_1, Qt::NoModifier, 10, "1" } },
+            { "KeyDown:1", "TextChange", "KeyDown:2", "TextChange", "KeyUp:2", "KeyUp:1" } },
+        { "two keys from no keyboard held at once",
+            { { press, Qt::Key_1, Qt::NoModifier, 0, "1" }, { press, Qt::Key_2, Qt::NoModifier, 0, "2" },
+                { release, Qt::Key_2, Qt::NoModifier, 0, "2" }, { release, Qt::Key_1, Qt::NoModifier, 0, "1" } },
+            { "KeyDown:1", "TextChange", "KeyDown:2", "TextChange", "KeyUp:2", "KeyUp:1" } },
+        { "a key from no keyboard whose code is the number of a key of the keyboard",
+            { { press, Qt::Key_Q, Qt::NoModifier, Qt::Key_1, "q" }, { release, Qt::Key_1, Qt::NoModifier, 0, "1" },
+                { release, Qt::Key_Q, Qt::NoModifier, Qt::Key_1, "q" } },
+            { "KeyDown:q", "TextChange", "KeyUp:q" } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Widgets::Focus(other);
+        Widgets::Focus(field);
+        recorder->events.clear();
+        for (const KeyEvent& k : c.keys) {
+            QKeyEvent event(k.type, k.key, k.modifiers, k.scanCode, 0, 0, QString::fromLatin1(k.text));
+            QApplication::sendEvent(Widgets::Of(field), &event);
+        }
+        EXPECT_EQ(recorder->events, c.events);
+    }
 }
 
 // A key whose press went to a list, another control or another window is
