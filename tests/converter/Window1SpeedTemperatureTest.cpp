@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QImage>
 #include <QMainWindow>
 #include <QMenu>
 
@@ -110,19 +111,25 @@ TEST_F(SpeedTemperature, UsingTheMenuBarFromTheKeyboardKeepsTheFocus)
     TypeInto(window->txtKPH(), "55");
     ASSERT_EQ(window->BevCalc()->Caption(), "Calc mph");
     auto* top = static_cast<QMainWindow*>(window->_TopLevelWidget());
+    QWidget* field = Widgets::Of(window->txtKPH());
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
 
     Widgets::Key(window->txtKPH(), Qt::Key_Alt);
     ASSERT_EQ(QApplication::focusWidget(), top->menuWidget()) << "Alt gave the menu bar no keys";
     EXPECT_EQ(window->Focus(), window->txtKPH());
+    // The field shows that it has given up the keys, and keeps its
+    // selection, as it does while a menu is open.
+    const QImage whileTheMenuBarHoldsTheKeys = field->grab().toImage();
     QTest::keyClick(top->menuWidget(), Qt::Key_Escape);
-    EXPECT_EQ(QApplication::focusWidget(), Widgets::Of(window->txtKPH()));
+    EXPECT_EQ(QApplication::focusWidget(), field);
     EXPECT_EQ(window->BevCalc()->Caption(), "Calc mph");
 
     QApplication::clipboard()->clear();
-    QTest::keyClick(Widgets::Of(window->txtKPH()), Qt::Key_A, Qt::ControlModifier);
     Widgets::Key(window->txtKPH(), Qt::Key_E, Qt::AltModifier);
     auto* edit = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(edit, nullptr) << "Alt+E opened no menu";
+    EXPECT_TRUE(field->grab().toImage() == whileTheMenuBarHoldsTheKeys)
+        << "the field looks otherwise while the menu bar holds the keys than while a menu is open";
     QTest::keyClick(edit, Qt::Key_C);
     QApplication::processEvents();
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "55");
