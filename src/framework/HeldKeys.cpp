@@ -7,8 +7,7 @@ HeldKeys::Press HeldKeys::Pressed(std::uint64_t key, std::uint64_t timestamp, bo
 {
     // Only the key event right after a stray release can be its repeat.
     const std::optional<StrayRelease> strayRelease = std::exchange(strayRelease_, std::nullopt);
-    // A held key repeats as a release and a press at one moment. The toolkit
-    // marks them as repeats, but only if it sees the press queued behind the
+    // The toolkit marks a repeat only if it sees the press queued behind the
     // release, which under load it can miss.
     const bool repeat = autoRepeat
         || (strayRelease && strayRelease->key == key && timestamp != 0 && strayRelease->timestamp == timestamp);

@@ -4,11 +4,17 @@
 #include <optional>
 #include <vector>
 
-// Which key events belong to a control: the keys pressed in it since it
-// took the focus. Their repeats raise its KeyDown and their releases its
-// KeyUp; the repeats and releases of keys pressed elsewhere (in a list or a
-// menu that has closed since, in another control or another window) raise
-// nothing here and type nothing either.
+// Which key events belong to a control, by three rules:
+// - The control holds the keys pressed in it since it took the focus: their
+//   repeats raise its KeyDown and their releases its KeyUp. It forgets them
+//   all when the focus leaves it.
+// - A press that meets the stray release of the same key at one moment is a
+//   repeat: a held key repeats as a release and a press with one timestamp,
+//   which the toolkit fails to mark as such under load.
+// - Repeats and releases of keys pressed elsewhere (in a list or a menu that
+//   has closed since, in another control or another window) raise nothing
+//   and type nothing, except Tab and Shift+Tab: a held one goes on moving
+//   the focus.
 //
 // A key is known by an identity the caller gives (the same for the press,
 // the repeats and the release of one key), and the events' timestamps,
