@@ -10,7 +10,8 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
-ensure_packages "${BUILD_PACKAGES[@]}" libgtest-dev gcc libx11-dev xvfb xdotool || exit 1
+ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" gcc libx11-dev xvfb xdotool &&
+    ensure_locale "$TEST_LOCALE" || exit 1
 
 build=build-asan
 sanitizers="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all"
