@@ -11,6 +11,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
+source tools/x-server.sh
 ensure_packages "${BUILD_PACKAGES[@]}" gcc libx11-dev libbenchmark-dev xvfb
 
 runs=${1:-20}

@@ -11,6 +11,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
+source tools/x-server.sh
 ensure_packages xvfb xauth openbox xdotool xclip x11-utils x11-xserver-utils imagemagick || exit 1
 
 program=${1:-${IKTO_PROGRAM:-}}
@@ -71,26 +72,19 @@ next_scenario() {
 # One lane: a private X server with the window manager, on which it runs
 # scenario after scenario, each with a fresh program. Lanes run side by side.
 run_lane() {
-    local lane=$1 name status scenario_started wm
-    mkdir -p "$lane/config" "$lane/runtime"
+    local lane=$1 name status scenario_started wm=""
+    mkdir -p "$lane/runtime"
     chmod 700 "$lane/runtime"
     : >"$lane/pids"
     xvfb=""
     start_private_xvfb "$lane/display" 1280x1024 "$lane/xvfb.log" || { echo "FAIL" >>"$work/results"; return 1; }
     echo "$xvfb Xvfb" >"$lane/servers"
-    unset WAYLAND_DISPLAY
-    # The window manager with its stock settings, whatever the user's own are.
-    XDG_CONFIG_HOME="$lane/config" openbox >"$lane/openbox.log" 2>&1 &
-    wm=$!
-    echo "$wm openbox" >>"$lane/servers"
-    for _ in $(seq 150); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
-        sleep 0.1
-    done
-    if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; then
-        echo "FAIL: e2e: openbox did not start on $DISPLAY"
+    # The scenarios' own extra window managers share its settings folder.
+    if ! start_window_manager "$lane/config" "$lane/openbox.log"; then
+        echo "FAIL: e2e: no window manager on $DISPLAY, so no scenario runs there"
         echo FAIL >>"$work/results"
     else
+        echo "$wm openbox" >>"$lane/servers"
         while name=$(next_scenario); do
             scenario_started=$SECONDS
             E2E_PROGRAM=$program E2E_WORK=$lane E2E_RESULTS=$work/results SCENARIO=$name \

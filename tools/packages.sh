@@ -43,33 +43,3 @@ BUILD_PACKAGES=(g++ make cmake qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-c
 # checks that numbers are written and read the same whatever the locale.
 TEST_PACKAGES=(libgtest-dev locales)
 TEST_LOCALE=de_DE.UTF-8
-
-# Starts Xvfb, with the options given, on a display number that no other
-# server holds (-displayfd), writing the number to the file given and
-# appending the server's output to LOG; sets xvfb to its process id (the
-# caller stops it). Fails when the server does not come up within ten seconds.
-#   start_xvfb DISPLAY_FILE LOG [Xvfb options...]
-start_xvfb() {
-    local display_file=$1 log=$2
-    shift 2
-    : >"$display_file"
-    Xvfb -displayfd 3 "$@" 3>"$display_file" >>"$log" 2>&1 &
-    xvfb=$!
-    for _ in $(seq 100); do
-        [ -s "$display_file" ] && break
-        kill -0 "$xvfb" 2>/dev/null || break
-        sleep 0.1
-    done
-    [ -s "$display_file" ] || { echo "Xvfb did not start"; return 1; }
-}
-
-# A private Xvfb (start_xvfb) for the program to run on, reached by its
-# local socket only, and made the display: exports DISPLAY.
-#   start_private_xvfb DISPLAY_FILE [WIDTHxHEIGHT [LOG]]
-# The screen is 1280x1000 unless given; the server's output goes to LOG if given.
-start_private_xvfb() {
-    local display_file=$1 size=${2:-1280x1000} log=${3:-/dev/null}
-    start_xvfb "$display_file" "$log" -screen 0 "${size}x24" -nolisten tcp || return 1
-    export DISPLAY=":$(cat "$display_file")"
-    unset QT_QPA_PLATFORM
-}

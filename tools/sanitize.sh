@@ -10,6 +10,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
+source tools/x-server.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" gcc libx11-dev xvfb xdotool &&
     ensure_locale "$TEST_LOCALE" || exit 1
 

@@ -10,6 +10,7 @@ program=build/IKTO-SI/bin/ikto-si
 title="IKTO Interim SI Conversion Tool"
 [ -x "$program" ] || { echo "Build the program first (bash tools/run.sh or cmake --build build)."; exit 1; }
 source tools/packages.sh
+source tools/x-server.sh
 ensure_packages xvfb openbox xdotool imagemagick xclip x11-utils
 
 work=$(mktemp -d /tmp/ikto-screenshot.XXXXXX)
@@ -32,14 +33,7 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 start_private_xvfb "$work/display" 1024x768
-unset WAYLAND_DISPLAY
-
-# The window manager with its stock settings, whatever the user's own are.
-mkdir -p "$work/config"
-XDG_CONFIG_HOME="$work/config" openbox >/dev/null 2>&1 &
-wm=$!
-timeout 10 bash -c 'until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do sleep 0.1; done' ||
-    { echo "openbox did not start"; exit 1; }
+start_window_manager "$work/config" /dev/null || exit 1
 
 "$program" >/dev/null 2>&1 &
 app=$!

@@ -8,8 +8,8 @@
 # only as a user can: select all, copy, and read the clipboard.
 
 set -u
-# start_xvfb, shared with the tools that run the program on X.
-source "$(dirname "${BASH_SOURCE[0]}")/../../tools/packages.sh"
+# start_xvfb and start_window_manager, shared with the tools that run the program on X.
+source "$(dirname "${BASH_SOURCE[0]}")/../../tools/x-server.sh"
 
 SCENARIO=${SCENARIO:-$(basename "$0" .sh)}
 CONVERTER_TITLE="IKTO Interim SI Conversion Tool"
@@ -188,12 +188,13 @@ start_extra_xvfb() { # Xvfb options...
     return $status
 }
 
-# Starts the window manager on another X server, and waits for it.
+# Starts the window manager on another X server, and waits for it; it is
+# stopped when the scenario ends.
 start_extra_window_manager() { # display
-    DISPLAY=$1 XDG_CONFIG_HOME="$E2E_WORK/config" openbox >>"$E2E_WORK/$SCENARIO.openbox.log" 2>&1 &
-    EXTRA_SERVERS+=" $!"
-    local display=$1
-    wait_until 15 eval 'DISPLAY=$display xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'
+    local wm="" status=0
+    DISPLAY=$1 start_window_manager "$E2E_WORK/config" "$E2E_WORK/$SCENARIO.openbox.log" || status=1
+    [ -n "$wm" ] && EXTRA_SERVERS+=" $wm"
+    return $status
 }
 
 stop_extra_servers() {
