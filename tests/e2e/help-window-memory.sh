@@ -13,23 +13,14 @@ resident_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$APP_PID/status"; }
 # enough to look for every few hundredths of a second.
 shown_help() { xdotool search --all --onlyvisible --pid "$APP_PID" --name "^$HELP_TITLE\$" 2>/dev/null | head -n 1; }
 
-# wait_until, looking 50 times a second: the rounds are many.
-wait_briefly() { # command...
-    local tries=250
-    while ! "$@"; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
-        sleep 0.02
-    done
-}
-
 # Info, then the window manager's close key in the help window.
 help_round() {
     local help=""
     xdotool mousemove --window "$WIN" $((70 + 18)) $((MENU + 5 + 9)) click 1
-    wait_briefly eval 'help=$(shown_help); [ -n "$help" ]' || return 1
+    # Looking 50 times a second: the rounds are many.
+    wait_until --step 0.02 5 eval 'help=$(shown_help); [ -n "$help" ]' || return 1
     xdotool windowactivate --sync "$help" key alt+F4 2>/dev/null
-    wait_briefly eval '[ -z "$(shown_help)" ]'
+    wait_until --step 0.02 5 eval '[ -z "$(shown_help)" ]'
 }
 
 rounds() { # count

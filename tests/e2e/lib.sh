@@ -91,14 +91,20 @@ check_true() { # what command...
 
 # --- waiting ---------------------------------------------------------------
 
-# Runs a command every tenth of a second until it succeeds or the seconds run out.
-wait_until() { # seconds command...
-    local tries=$(($1 * 10))
+# Runs a command until it succeeds or the seconds run out, with a pause of
+# STEP seconds (a tenth unless given) between the tries.
+wait_until() { # [--step STEP] seconds command...
+    local step=0.1 tries
+    if [ "$1" == --step ]; then
+        step=$2
+        shift 2
+    fi
+    tries=$(awk -v seconds="$1" -v step="$step" 'BEGIN { n = int(seconds / step + 0.5); print (n > 1 ? n : 1) }')
     shift
     while ! "$@"; do
         tries=$((tries - 1))
         [ "$tries" -gt 0 ] || return 1
-        sleep 0.1
+        sleep "$step"
     done
 }
 
