@@ -172,7 +172,22 @@ stop_program() {
     fi
     APP_PID=""
 }
-trap 'stop_program; stop_extra_servers' EXIT
+
+# Clean-up steps of the scenario's own, such as putting back a setting of the
+# lane's X server that the scenarios after it share: each is run however the
+# scenario ends (a failed check, an early exit, a kill by the lane's
+# timeout), the last added first, before the program is stopped.
+EXIT_STEPS=()
+at_exit() { # command...
+    EXIT_STEPS+=("$(printf '%q ' "$@")")
+}
+
+run_exit_steps() {
+    local i
+    for ((i = ${#EXIT_STEPS[@]} - 1; i >= 0; i--)); do eval "${EXIT_STEPS[i]}"; done
+    EXIT_STEPS=()
+}
+trap 'run_exit_steps; stop_program; stop_extra_servers' EXIT
 trap 'exit 143' TERM INT
 
 # --- more X servers --------------------------------------------------------
