@@ -14,8 +14,14 @@ check_true "Help > About opens a window of $ABOUT_WIDTH by $ABOUT_HEIGHT plus th
 check_eq "the About window's own title" 'WM_NAME(STRING) = ' "$(xprop -id "$about" WM_NAME)"
 check_eq "the program shows two windows" 2 "$(app_windows | wc -l)"
 
+# Asked for again from the converter window, the command brings the About
+# window there is to the front: the active window changes only once the
+# command has been handled, and only then can no second window be seen.
+activate "$WIN"
+check_eq "the converter window is active again" "$WIN" "$(active_window)"
 choose_menu_item "$MENU_HELP_X"
-sleep 0.5
+wait_until 5 eval '[ "$(active_window)" != "$WIN" ]'
+check_eq "Help > About again: the About window comes to the front" "$about" "$(active_window)"
 check_eq "Help > About again: the same one window" "$about" "$(about_windows)"
 
 # The About window carries the same menu bar.

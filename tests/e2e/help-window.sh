@@ -29,9 +29,14 @@ check_true "line 11 ends the text" \
 
 key ctrl+a
 type_text "edited by the user"
+# The second press brings the help window to the front: the active window
+# changes only once the press has been handled, and only then can no second
+# window be seen.
 activate "$WIN"
+check_eq "the converter window is active again" "$WIN" "$(active_window)"
 click_control PBqsi
-sleep 0.3
+wait_until 5 eval '[ "$(active_window)" != "$WIN" ]'
+check_eq "a second press brings the help window to the front" "$help" "$(active_window)"
 check_eq "a second press: still one help window" "$help" "$(window_titled "$HELP_TITLE")"
 check_eq "a second press restores the help text" "$text" "$(help_text "$help")"
 

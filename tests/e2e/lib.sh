@@ -248,6 +248,9 @@ window_titled() { app_windows | awk -v t="$1" '{ id = $1; $1 = $2 = $3 = ""; sub
 # Raises a window and gives it the keyboard focus, as a click on it would.
 activate() { timeout 5 xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowactivate "$1"; sleep 0.1; }
 
+# The window that has the keyboard focus, as the window manager says.
+active_window() { xdotool getactivewindow 2>/dev/null; }
+
 # Visible windows of the program that were not in the list given.
 new_windows() { # "ids before"
     local id w h name
@@ -362,6 +365,30 @@ control_colour() { # name
     read -r left top < <(echo "$CONTROLS" | awk -v n="$1" '$1 == n { print $2 + 2, $3 + 2 }')
     import -window "$WIN" -crop "1x1+$left+$((top + MENU))" -depth 8 txt:- 2>/dev/null |
         sed -n 's/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p' | head -n 1 | tr a-f A-F
+}
+
+# Waits until the program has dealt with the input sent to it so far, for a
+# check that a key changed nothing, which would otherwise pass while the key
+# is still on its way: the mouse goes onto the Info button, whose look the
+# toolkit changes under the mouse only when it comes to that move, after all
+# that was sent before it; then back, and the button looks as before.
+wait_input_taken() {
+    local plain x y X Y
+    plain=$(control_look PBqsi)
+    eval "$(xdotool getmouselocation --shell | sed -n 's/^[XY]=/&/p')"
+    read -r x y < <(control_point PBqsi)
+    xdotool mousemove --window "$WIN" "$x" $((y + MENU))
+    wait_until 5 eval '[ "$(control_look PBqsi)" != "$plain" ]' ||
+        record FAIL "the Info button changes its look under the mouse"
+    xdotool mousemove "$X" "$Y"
+    wait_until 5 eval '[ "$(control_look PBqsi)" == "$plain" ]'
+}
+
+# A digest of a control's pixels as the screen shows them.
+control_look() { # name
+    local left top width height
+    read -r left top width height < <(echo "$CONTROLS" | awk -v n="$1" '$1 == n { print $2, $3, $4, $5 }')
+    import -window "$WIN" -crop "${width}x${height}+$left+$((top + MENU))" -depth 8 rgb:- 2>/dev/null | md5sum
 }
 
 # Opens the fuel menu's list with a click; FUEL_LIST is then the list's

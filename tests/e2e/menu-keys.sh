@@ -6,8 +6,10 @@ start_program || exit 0
 
 type_into txtMPGUS 43
 key alt
+wait_input_taken
 check_eq "Alt: MPG-US keeps the focus colour" FFDBA6 "$(control_colour txtMPGUS)"
 key Escape
+wait_input_taken
 check_eq "Escape: MPG-US keeps the focus colour" FFDBA6 "$(control_colour txtMPGUS)"
 key End
 type_text 1
