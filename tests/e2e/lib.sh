@@ -321,7 +321,30 @@ click_control() { # name
 
 key() { xdotool key "$@"; sleep 0.05; }
 
-type_text() { xdotool type --delay 20 -- "$1"; sleep 0.05; }
+type_text() { map_keys_for "$1"; xdotool type --delay 20 -- "$1"; sleep 0.05; }
+
+# Gives each character of a text beyond ASCII, such as a full-width digit,
+# a spare key of its own in the X server's keyboard map, kept until the
+# scenario ends. Left to itself, xdotool maps such a character only for the
+# moment of its press, and the program, reading the map anew on the change,
+# may find the key gone already and lose the character.
+MAPPED_KEYSYMS=" "
+map_keys_for() { # text
+    local LC_ALL=C.UTF-8 text=$1 i point keysym code
+    for ((i = 0; i < ${#text}; i++)); do
+        printf -v point '%d' "'${text:i:1}"
+        [ "$point" -lt 128 ] && continue
+        printf -v keysym 'U%X' "$point"
+        [[ "$MAPPED_KEYSYMS" == *" $keysym "* ]] && continue
+        code=$(xmodmap -pke | awk 'NF == 3 { print $2; exit }')
+        if [ -z "$code" ] || ! xmodmap -e "keycode $code = $keysym"; then
+            record FAIL "a spare key of the keyboard map for $keysym"
+            return 1
+        fi
+        at_exit xmodmap -e "keycode $code ="
+        MAPPED_KEYSYMS+="$keysym "
+    done
+}
 
 # Replaces a field's text as a user does: click, select all, type.
 type_into() { # field text
