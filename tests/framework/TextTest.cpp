@@ -1,4 +1,5 @@
 #include "framework/Text.h"
+#include "support/MachineNeeds.h"
 
 #include <gtest/gtest.h>
 
@@ -139,7 +140,7 @@ TEST(Format, IgnoresTheLocale)
     const std::string previous = std::setlocale(LC_ALL, nullptr);
     const char* german = std::setlocale(LC_ALL, "de_DE.UTF-8");
     if (!german)
-        GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed";
+        SKIP_FOR_LACK_OF("the de_DE.UTF-8 locale");
     EXPECT_EQ(Format(1234.5, "####.##"), "1234.5");
     EXPECT_EQ(CStr(0.25), "0.25");
     EXPECT_EQ(CDbl("1234.5"), 1234.5);
