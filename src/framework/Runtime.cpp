@@ -1,11 +1,10 @@
 #include "Runtime.h"
 
 #include "Application.h"
-#include "Display.h"
 #include "FolderItem.h"
 #include "FrameworkClasses.h"
 #include "ShowURL.h"
-#include "StandardErrorCapture.h"
+#include "ToolkitStart.h"
 #include "Window.h"
 
 #include <QApplication>
@@ -14,9 +13,7 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -61,58 +58,6 @@ void ReleaseApplication(RuntimeState& s)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// While the toolkit starts, standard error is caught as well: libraries
-// under it write there themselves, past any message handler (libxcb, for
-// one, writes there the reason an X server gives for refusing us). What was
-// caught is passed on once the toolkit has started, and dropped should it
-// fail, for the one line that says why.
-std::optional<StandardErrorCapture>& CaughtStandardError()
-{
-    static std::optional<StandardErrorCapture> caught;
-    return caught;
-}
-
-// The toolkit found no platform it could start on: one line says why, and
-// the process ends with status 1. Never the toolkit's own abort, which asks
-// the user to reinstall the program and leaves a core dump. Why X cannot be
-// used is found by connecting once more: a display that does not answer
-// keeps the user waiting twice, and a server that lets this second try in
-// gets the plainer line that names the platform. Only a failed start pays.
-[[noreturn]] void ExitForLackOfAPlatform()
-{
-    CaughtStandardError().reset();
-    std::fprintf(stderr, "%s: %s\n", qtProgramName, _WhyNoPlatformStarted().c_str());
-    std::fflush(stderr);
-    std::_Exit(1);
-}
-
-// What the toolkit says while it starts is held back, and printed once it
-// has started; should it fail instead, the one line that says why is all the
-// user sees.
-std::vector<QString>& HeldMessages()
-{
-    static std::vector<QString> held;
-    return held;
-}
-
-void PrintHeldMessages()
-{
-    if (std::optional<StandardErrorCapture>& caught = CaughtStandardError()) {
-        caught->PassOn();
-        caught.reset();
-    }
-    for (const QString& message : HeldMessages())
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-    HeldMessages().clear();
-}
-
-void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (type == QtFatalMsg)
-        ExitForLackOfAPlatform();
-    HeldMessages().push_back(qFormatLogMessage(type, context, message));
-}
-
 } // namespace
 
 void RuntimeInit()
@@ -120,14 +65,7 @@ void RuntimeInit()
     RuntimeState& s = State();
     if (s.qtApp || QCoreApplication::instance())
         return;
-    // The display is looked into only should the toolkit fail to start
-    // (HoldMessage): asking it first would cost every start an X connection
-    // of its own.
-    CaughtStandardError().emplace();
-    const QtMessageHandler previous = qInstallMessageHandler(&HoldMessage);
-    s.qtApp = std::make_unique<QApplication>(qtArgc, qtArgv);
-    qInstallMessageHandler(previous);
-    PrintHeldMessages();
+    _StartToolkit(qtProgramName, [&s] { s.qtApp = std::make_unique<QApplication>(qtArgc, qtArgv); });
     // Ending the run is the framework's decision (AutoQuit, Quit), not Qt's.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName("IKTO Interim SI Conversion Tool");

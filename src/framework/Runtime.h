@@ -13,11 +13,10 @@
 
 class Window;
 
-// Runtime start and end. RuntimeInit makes the GUI application (once);
-// when the toolkit can start on no platform (no display it can use, say),
-// it says why in one line on standard error and ends the process with
-// status 1. RuntimeExit shuts it down and gives the process's exit status:
-// 0 after a clean run, 1 once any exception was reported.
+// Runtime start and end. RuntimeInit starts the toolkit and makes the GUI
+// application (once), or ends the process when the toolkit cannot start.
+// RuntimeExit shuts it down and gives the process's exit status: 0 after a
+// clean run, 1 once any exception was reported.
 void RuntimeInit();
 int RuntimeExit();
 

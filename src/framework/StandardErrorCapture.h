@@ -3,11 +3,9 @@
 #include <string>
 
 // Sends file descriptor 2 to an anonymous file until Restore (or the end of
-// the object's life), for text that libraries write there themselves, past
-// any message handler: libxcb writes a refusing X server's reason straight
-// to it. A file, not a pipe: a pipe that no one reads fills up, and a long
-// text would then block the write for ever. Where no anonymous file can be
-// made, standard error is left as it is and nothing is captured.
+// the object's life). A file, not a pipe: a pipe that no one reads fills up,
+// and a long text would then block the write for ever. Where no anonymous
+// file can be made, standard error is left as it is and nothing is captured.
 class StandardErrorCapture {
 public:
     StandardErrorCapture();
