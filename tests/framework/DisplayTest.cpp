@@ -81,6 +81,15 @@ TEST_F(Display, EveryNameThatXClientsAcceptIsUsedAndEachFailureSaysWhy)
             "the display \"tcp/localhost:{N}\" refused the connection: ]0;ownedGo [2Jaway" },
         { ":{N}", Authenticate(std::string(100000, 'x')), Transport::Local,
             "the display \":{N}\" refused the connection: " + std::string(200, 'x') + "..." },
+        { ":{N}", Authenticate(std::string(200, 'y')), Transport::Local,
+            "the display \":{N}\" refused the connection: " + std::string(200, 'y') },
+        { ":{N}", Failed(std::string(201, 'z')), Transport::Local,
+            "the display \":{N}\" refused the connection: " + std::string(200, 'z') + "..." },
+        { ":{N}", Failed("\r\n\nAuthorization required\r\n"), Transport::Local,
+            "the display \":{N}\" refused the connection: Authorization required" },
+        // A reason with nothing to show: the words end there.
+        { ":{N}", Failed("\r\n\n"), Transport::Local, "the display \":{N}\" refused the connection" },
+        { ":{N}", Authenticate("\x01\x1b  \x7f\t\n"), Transport::Local, "the display \":{N}\" refused the connection" },
         // No server there.
         { ":{M}", std::nullopt, Transport::Local, "the display \":{M}\" cannot be reached" },
         { "localhost:{M}", std::nullopt, Transport::Tcp, "the display \"localhost:{M}\" cannot be reached" },
@@ -176,8 +185,8 @@ ProgramRun RunProgram(const std::vector<std::string>& variables)
 
 struct StartCase {
     std::vector<std::string> variables;
-    // What the server answers the clients in turn; no replies where no
-    // server should be reached.
+    // What the server answers the toolkit, and then the framework; no
+    // replies where no server should be reached.
     std::vector<std::string> replies;
     std::string line;
 };
@@ -189,11 +198,19 @@ TEST_F(Display, WithoutAPlatformToStartOnTheProgramSaysWhyInOneLine)
     const std::vector<StartCase> cases {
         { { "QT_QPA_PLATFORM=wayland" }, {},
             "ikto-si: needs a graphical platform, but \"wayland\" (QT_QPA_PLATFORM) could not be started\n" },
+        { { "QT_QPA_PLATFORM=\x1b[2Jwayland" }, {},
+            "ikto-si: needs a graphical platform, but \"[2Jwayland\" (QT_QPA_PLATFORM) could not be started\n" },
         { { "WAYLAND_DISPLAY=wayland-ikto-test" }, {}, "ikto-si: needs a graphical display, but DISPLAY is not set\n" },
         { { "QT_QPA_PLATFORM=wayland;xcb", "DISPLAY=:{N}" }, { Failed("Not you\n") },
             "ikto-si: needs a graphical display, but the display \":{N}\" refused the connection: Not you\n" },
         { { "DISPLAY=:{N}" }, { Authenticate("Not you either\n") },
             "ikto-si: needs a graphical display, but the display \":{N}\" refused the connection: Not you either\n" },
+        // A server that refuses the toolkit but lets the second try in: the
+        // platforms are named instead.
+        { { "DISPLAY=:{N}" }, { Failed("Not now\n"), Accepted() },
+            "ikto-si: needs a graphical platform, but \"xcb\" could not be started\n" },
+        { { "WAYLAND_DISPLAY=wayland-ikto-test", "DISPLAY=:{N}" }, { Failed("Not now\n"), Accepted() },
+            "ikto-si: needs a graphical platform, but \"wayland;xcb\" could not be started\n" },
     };
     for (const StartCase& c : cases) {
         std::vector<std::string> variables { "PATH=/usr/bin:/bin", "XAUTHORITY=/nonexistent/.Xauthority",
