@@ -1,4 +1,5 @@
 #include "framework/StandardErrorCapture.h"
+#include "support/Terminal.h"
 
 #include <gtest/gtest.h>
 
@@ -7,46 +8,17 @@
 #include <unistd.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
-// Sends standard error to a file of the test's own for its whole length, so
-// that what reaches "the terminal" can be read back; puts it back at the end.
+// Standard error on a terminal of the test's own, for its whole length.
 class StandardErrorCaptureTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        terminal_ = ::memfd_create("terminal", MFD_CLOEXEC);
-        ASSERT_GE(terminal_, 0);
-        saved_ = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3);
-        ASSERT_GE(saved_, 0);
-        ASSERT_EQ(::dup2(terminal_, STDERR_FILENO), STDERR_FILENO);
-    }
-    void TearDown() override
-    {
-        ::dup2(saved_, STDERR_FILENO);
-        ::close(saved_);
-        ::close(terminal_);
-    }
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(terminal.Open()); }
+    void TearDown() override { terminal.Close(); }
 
-    static void Write(const std::string& text)
-    {
-        ASSERT_EQ(::write(STDERR_FILENO, text.data(), text.size()), static_cast<ssize_t>(text.size()));
-    }
-
-    // What has reached the terminal so far.
-    std::string OnTheTerminal() const
-    {
-        std::string text;
-        char part[4096];
-        for (ssize_t n; (n = ::pread(terminal_, part, sizeof part, static_cast<off_t>(text.size()))) > 0;)
-            text.append(part, static_cast<std::size_t>(n));
-        return text;
-    }
-
-private:
-    int terminal_ = -1;
-    int saved_ = -1;
+    Terminal terminal;
 };
 
 // More than a pipe holds: the writer must never block.
@@ -54,30 +26,66 @@ const std::string kLongText = std::string(100'000, 'x') + "\n";
 
 TEST_F(StandardErrorCaptureTest, HoldsAllThatIsWrittenAndPutsStandardErrorBack)
 {
-    Write("before\n");
+    terminal.Write("before\n");
     std::string caught;
     {
         StandardErrorCapture capture;
-        Write(kLongText);
+        terminal.Write(kLongText);
         caught = capture.Restore();
         EXPECT_EQ(capture.Restore(), "");
-        Write("after\n");
+        terminal.Write("after\n");
     }
     EXPECT_EQ(caught, kLongText);
-    EXPECT_EQ(OnTheTerminal(), "before\nafter\n");
+    EXPECT_EQ(terminal.Text(), "before\nafter\n");
 }
 
 TEST_F(StandardErrorCaptureTest, PassesOnWhatItHeldOrDropsItWhenNotAsked)
 {
     {
         StandardErrorCapture dropped;
-        Write("dropped\n");
+        terminal.Write("dropped\n");
     }
     StandardErrorCapture passedOn;
-    Write(kLongText);
+    terminal.Write(kLongText);
     passedOn.PassOn();
-    Write("after\n");
-    EXPECT_EQ(OnTheTerminal(), kLongText + "after\n");
+    terminal.Write("after\n");
+    EXPECT_EQ(terminal.Text(), kLongText + "after\n");
+}
+
+// Once restored, the descriptors it held are closed and handed out again, to
+// files that are not its own: restoring again, or its end, leaves those
+// files open and standard error where it is.
+TEST_F(StandardErrorCaptureTest, RestoredOnceItTouchesNoDescriptorAgain)
+{
+    for (const bool destroyed : { false, true }) {
+        SCOPED_TRACE(destroyed ? "restored, then destroyed" : "restored twice");
+        // A capture made now takes no number above the second that is free.
+        const int firstFree = ::memfd_create("probe", MFD_CLOEXEC);
+        const int secondFree = ::memfd_create("probe", MFD_CLOEXEC);
+        ::close(firstFree);
+        ::close(secondFree);
+        std::vector<int> reused;
+        {
+            StandardErrorCapture capture;
+            terminal.Write("caught\n");
+            EXPECT_EQ(capture.Restore(), "caught\n");
+            for (int fd = -1; fd < secondFree;) {
+                fd = ::memfd_create("reused", MFD_CLOEXEC);
+                ASSERT_GE(fd, 0);
+                reused.push_back(fd);
+            }
+            if (!destroyed) {
+                EXPECT_EQ(capture.Restore(), "");
+            }
+        }
+        terminal.Write("after\n");
+        EXPECT_TRUE(terminal.IsStandardError());
+        for (int fd : reused) {
+            EXPECT_NE(::fcntl(fd, F_GETFD), -1) << "descriptor " << fd << " was closed";
+            ::close(fd);
+        }
+    }
+    EXPECT_EQ(terminal.Text(), "after\nafter\n");
 }
 
 } // namespace
