@@ -10,6 +10,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -50,6 +52,13 @@ protected:
     Environment environment;
 };
 
+// How many descriptors the process has open.
+std::size_t OpenDescriptors()
+{
+    const std::filesystem::directory_iterator descriptors("/proc/self/fd");
+    return static_cast<std::size_t>(std::distance(begin(descriptors), end(descriptors)));
+}
+
 struct DisplayCase {
     const char* display;
     // What the server answers, and by which transport; no reply where no
@@ -85,8 +94,12 @@ TEST_F(Display, EveryNameThatXClientsAcceptIsUsedAndEachFailureSaysWhy)
             "the display \":{N}\" refused the connection: " + std::string(200, 'y') },
         { ":{N}", Failed(std::string(201, 'z')), Transport::Local,
             "the display \":{N}\" refused the connection: " + std::string(200, 'z') + "..." },
-        { ":{N}", Failed("\r\n\nAuthorization required\r\n"), Transport::Local,
+        { ":{N}", Failed("\r\n\nAuthorization required\r\nsecond line\n"), Transport::Local,
             "the display \":{N}\" refused the connection: Authorization required" },
+        { ":{N}",
+            Failed("\x1f"
+                   "Only ~user may connect\x7f\n"),
+            Transport::Local, "the display \":{N}\" refused the connection: Only ~user may connect" },
         // A reason with nothing to show: the words end there.
         { ":{N}", Failed("\r\n\n"), Transport::Local, "the display \":{N}\" refused the connection" },
         { ":{N}", Authenticate("\x01\x1b  \x7f\t\n"), Transport::Local, "the display \":{N}\" refused the connection" },
@@ -104,10 +117,12 @@ TEST_F(Display, EveryNameThatXClientsAcceptIsUsedAndEachFailureSaysWhy)
         const std::string display = c.display ? Filled(c.display) : "(not set)";
         SCOPED_TRACE(display);
         environment.Set("DISPLAY", c.display ? display.c_str() : nullptr);
+        const std::size_t open = OpenDescriptors();
         server.Answer({ c.reply.value_or("") }, c.by);
         const std::optional<std::string> why = _UnusableDisplay();
         server.Stop();
         EXPECT_EQ(why, c.why ? std::optional<std::string>(Filled(*c.why)) : std::nullopt);
+        EXPECT_EQ(OpenDescriptors(), open) << "the connection to the display is still open";
     }
 }
 

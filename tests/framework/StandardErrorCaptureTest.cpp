@@ -5,6 +5,7 @@
 
 #include <fcntl.h>
 #include <sys/mman.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <string>
@@ -74,6 +75,7 @@ TEST_F(StandardErrorCaptureTest, RestoredOnceItTouchesNoDescriptorAgain)
                 ASSERT_GE(fd, 0);
                 reused.push_back(fd);
             }
+            EXPECT_EQ(reused, (std::vector<int> { firstFree, secondFree })) << "the capture holds a descriptor still";
             if (!destroyed) {
                 EXPECT_EQ(capture.Restore(), "");
             }
@@ -86,6 +88,36 @@ TEST_F(StandardErrorCaptureTest, RestoredOnceItTouchesNoDescriptorAgain)
         }
     }
     EXPECT_EQ(terminal.Text(), "after\nafter\n");
+}
+
+// Where it can have no anonymous file, or no second descriptor for
+// standard error, it catches nothing, leaves standard error as it is, and
+// holds no descriptor: restoring it then touches none.
+TEST_F(StandardErrorCaptureTest, WithNoDescriptorToSpareItLeavesStandardErrorAsItIs)
+{
+    rlimit limit {};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &limit), 0);
+    const int firstFree = ::memfd_create("probe", MFD_CLOEXEC);
+    ::close(firstFree);
+    for (const rlim_t spare : { 0, 1 }) {
+        SCOPED_TRACE(spare == 0 ? "no descriptor to spare" : "one descriptor to spare");
+        int reused = -1;
+        {
+            rlimit tight = limit;
+            tight.rlim_cur = static_cast<rlim_t>(firstFree) + spare;
+            ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &tight), 0);
+            StandardErrorCapture capture;
+            ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &limit), 0);
+            terminal.Write("not caught\n");
+            reused = ::memfd_create("reused", MFD_CLOEXEC);
+            EXPECT_EQ(reused, firstFree) << "the capture holds a descriptor";
+            EXPECT_EQ(capture.Restore(), "");
+        }
+        EXPECT_TRUE(terminal.IsStandardError());
+        EXPECT_NE(::fcntl(reused, F_GETFD), -1) << "descriptor " << reused << " was closed";
+        ::close(reused);
+    }
+    EXPECT_EQ(terminal.Text(), "not caught\nnot caught\n");
 }
 
 } // namespace
