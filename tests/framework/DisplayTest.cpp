@@ -94,7 +94,7 @@ TEST_F(Display, EveryNameThatXClientsAcceptIsUsedAndEachFailureSaysWhy)
             "the display \":{N}\" refused the connection: " + std::string(200, 'y') },
         { ":{N}", Failed(std::string(201, 'z')), Transport::Local,
             "the display \":{N}\" refused the connection: " + std::string(200, 'z') + "..." },
-        { ":{N}", Failed("\r\n\nAuthorization required\r\nsecond line\n"), Transport::Local,
+        { ":{N}", Failed("\r\n\nAuthorization required\rsecond line\n"), Transport::Local,
             "the display \":{N}\" refused the connection: Authorization required" },
         { ":{N}",
             Failed("\x1f"

@@ -53,6 +53,27 @@ TEST_F(StandardErrorCaptureTest, PassesOnWhatItHeldOrDropsItWhenNotAsked)
     EXPECT_EQ(terminal.Text(), kLongText + "after\n");
 }
 
+// A program started with its standard input closed is given descriptor 0
+// for the first file it opens: the capture's own file, which must not keep
+// it from putting standard error back.
+TEST_F(StandardErrorCaptureTest, PutsStandardErrorBackThoughItsFileIsDescriptorZero)
+{
+    const int input = ::fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, 3);
+    ASSERT_GE(input, 0);
+    ::close(STDIN_FILENO);
+    std::string caught;
+    {
+        StandardErrorCapture capture;
+        terminal.Write("caught\n");
+        caught = capture.Restore();
+    }
+    terminal.Write("after\n");
+    ::dup2(input, STDIN_FILENO);
+    ::close(input);
+    EXPECT_EQ(caught, "caught\n");
+    EXPECT_EQ(terminal.Text(), "after\n");
+}
+
 // Once restored, the descriptors it held are closed and handed out again, to
 // files that are not its own: restoring again, or its end, leaves those
 // files open and standard error where it is.
