@@ -13,6 +13,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../tools/x-server.sh"
 
 SCENARIO=${SCENARIO:-$(basename "$0" .sh)}
 CONVERTER_TITLE="IKTO Interim SI Conversion Tool"
+# The program's name for itself, the class of its windows on X.
+APPLICATION_NAME="IKTO Interim SI Conversion Tool"
 HELP_TITLE="TOOL TO ASSIST METRIC USERS OF THE ZORVANE"
 # The converter window's content size and its height with the panel open,
 # and the About window's content size; the menu bar comes on top of these.
