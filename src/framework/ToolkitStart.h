@@ -25,4 +25,6 @@
 
 // Runs makeApplication, which makes the toolkit's application object, in
 // the way told above; programName begins the line that says why it failed.
+// An exception from makeApplication passes on once the start is over as on
+// success: the handler put back, what was caught and held passed on.
 void _StartToolkit(const char* programName, const std::function<void()>& makeApplication);

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,25 @@ TEST_F(ToolkitStart, WhatWasWrittenThenWhatWasSaidWhileItStartedIsPassedOnOnceIt
     EXPECT_EQ(Recorded(), std::vector<std::string> { "said once it has started" });
 }
 
+TEST_F(ToolkitStart, AnExceptionWhileItStartsPassesOnOnceWhatWasCaughtAndHeldIsPassedOn)
+{
+    Recorded().clear();
+    const QtMessageHandler before = qInstallMessageHandler(&Record);
+    EXPECT_THROW(_StartToolkit("ikto-si",
+                     [&] {
+                         qWarning("said while it starts");
+                         terminal.Write("written\n");
+                         throw std::runtime_error("the application could not be made");
+                     }),
+        std::runtime_error);
+    qWarning("said after");
+    qInstallMessageHandler(before);
+    EXPECT_EQ(terminal.Text(), "written\nsaid while it starts\n");
+    EXPECT_EQ(Recorded(), std::vector<std::string> { "said after" });
+}
+
+// Under ctest, where each test has a process of its own, this starts the
+// toolkit itself; in one process an earlier test may have started it.
 TEST_F(ToolkitStart, OnceTheApplicationExistsTheToolkitsWarningsReachStandardError)
 {
     RuntimeInit();
