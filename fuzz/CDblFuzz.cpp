@@ -36,10 +36,10 @@ bool IsMark(char c)
 // for their ASCII forms.
 std::string WithAsciiForms(std::string_view text)
 {
-    static constexpr std::string_view kForms[][2] = { { "\uFF0B", "+" }, { "\uFF0C", "," }, { "\uFF0D", "-" },
-        { "\uFF0E", "." }, { "\uFF10", "0" }, { "\uFF11", "1" }, { "\uFF12", "2" }, { "\uFF13", "3" },
-        { "\uFF14", "4" }, { "\uFF15", "5" }, { "\uFF16", "6" }, { "\uFF17", "7" }, { "\uFF18", "8" },
-        { "\uFF19", "9" } };
+    static constexpr std::string_view kForms[][2]
+        = { { "\uFF0B", "+" }, { "\uFF0C", "," }, { "\uFF0D", "-" }, { "\uFF0E", "." }, { "\uFF10", "0" },
+              { "\uFF11", "1" }, { "\uFF12", "2" }, { "\uFF13", "3" }, { "\uFF14", "4" }, { "\uFF15", "5" },
+              { "\uFF16", "6" }, { "\uFF17", "7" }, { "\uFF18", "8" }, { "\uFF19", "9" } };
     std::string ascii;
     for (std::size_t at = 0; at < text.size();) {
         bool replaced = false;
@@ -223,6 +223,26 @@ std::string AsNumberText(const std::uint8_t* data, std::size_t size)
     return text;
 }
 
+// The same number text with some of its digits, marks and signs in their
+// full-width forms, as an input method commits them: those whose byte has
+// its high bit set.
+std::string AsPartlyFullWidth(const std::uint8_t* data, std::size_t size)
+{
+    const std::string plain = AsNumberText(data, size);
+    std::string text;
+    for (std::size_t i = 0; i < size; ++i) {
+        const char c = plain[i];
+        if ((data[i] & 0x80) && c >= '+' && c <= '9') {
+            // U+FF0B to U+FF19 in UTF-8: EF BC and the ASCII code plus 0x60.
+            text += "\xEF\xBC";
+            text += static_cast<char>(c + 0x60);
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -236,5 +256,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     Check(std::string_view(reinterpret_cast<const char*>(data), size));
     Check(AsNumberText(data, size));
+    Check(AsPartlyFullWidth(data, size));
     return 0;
 }
