@@ -80,11 +80,14 @@ run_lane() {
     start_private_xvfb "$lane/display" 1280x1024 "$lane/xvfb.log" || { echo "FAIL" >>"$work/results"; return 1; }
     echo "$xvfb Xvfb" >"$lane/servers"
     # The scenarios' own extra window managers share its settings folder.
-    if ! start_window_manager "$lane/config" "$lane/openbox.log"; then
+    start_window_manager "$lane/config" "$lane/openbox.log"
+    status=$?
+    # Listed whether or not it came up, so that the clean-up stops it.
+    [ -n "$wm" ] && echo "$wm openbox" >>"$lane/servers"
+    if [ "$status" -ne 0 ]; then
         echo "FAIL: e2e: no window manager on $DISPLAY, so no scenario runs there"
         echo FAIL >>"$work/results"
     else
-        echo "$wm openbox" >>"$lane/servers"
         while name=$(next_scenario); do
             scenario_started=$SECONDS
             E2E_PROGRAM=$program E2E_WORK=$lane E2E_RESULTS=$work/results SCENARIO=$name \

@@ -20,7 +20,7 @@ check_eq "the program shows two windows" 2 "$(app_windows | wc -l)"
 activate "$WIN"
 check_eq "the converter window is active again" "$WIN" "$(active_window)"
 choose_menu_item "$MENU_HELP_X"
-wait_until 5 eval '[ "$(active_window)" != "$WIN" ]'
+wait_until 5 eval '[ "$(active_window)" == "$about" ]'
 check_eq "Help > About again: the About window comes to the front" "$about" "$(active_window)"
 check_eq "Help > About again: the same one window" "$about" "$(about_windows)"
 

@@ -6,6 +6,7 @@ source "$(dirname "$0")/lib.sh"
 if start_program; then
     type_into txtMPGUS 43
     pick_fuel E85
+    wait_input_taken
     check_eq "MPG-US keeps the focus colour after the pick" FFDBA6 "$(control_colour txtMPGUS)"
     check_eq "the focus is still in MPG-US" 43 "$(copy_focused)"
     check_fields "43 typed in MPG-US, E85 picked" txtFuelType=E85 txtMPGUK=51.64 txtL100km=5.47 \

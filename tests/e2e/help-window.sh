@@ -35,7 +35,7 @@ type_text "edited by the user"
 activate "$WIN"
 check_eq "the converter window is active again" "$WIN" "$(active_window)"
 click_control PBqsi
-wait_until 5 eval '[ "$(active_window)" != "$WIN" ]'
+wait_until 5 eval '[ "$(active_window)" == "$help" ]'
 check_eq "a second press brings the help window to the front" "$help" "$(active_window)"
 check_eq "a second press: still one help window" "$help" "$(window_titled "$HELP_TITLE")"
 check_eq "a second press restores the help text" "$text" "$(help_text "$help")"

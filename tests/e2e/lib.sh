@@ -396,11 +396,14 @@ control_colour() { # name
 # check that a key changed nothing, which would otherwise pass while the key
 # is still on its way: the mouse goes onto the Info button, whose look the
 # toolkit changes under the mouse only when it comes to that move, after all
-# that was sent before it; then back, and the button looks as before.
+# that was sent before it; then back, and the button looks as before. The
+# mouse first goes to a spot of the window's background, in case it was on
+# the button already, and the button's look is taken once it is steady.
 wait_input_taken() {
-    local plain x y X Y
-    plain=$(control_look PBqsi)
+    local plain="" previous x y X Y
     eval "$(xdotool getmouselocation --shell | sed -n 's/^[XY]=/&/p')"
+    xdotool mousemove --window "$WIN" 150 $((157 + MENU))
+    wait_until 3 eval 'previous=$plain; sleep 0.1; plain=$(control_look PBqsi); [ "$plain" == "$previous" ]'
     read -r x y < <(control_point PBqsi)
     xdotool mousemove --window "$WIN" "$x" $((y + MENU))
     wait_until 5 eval '[ "$(control_look PBqsi)" != "$plain" ]' ||
