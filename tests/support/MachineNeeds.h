@@ -15,9 +15,9 @@ inline bool UnderCI()
 // Ends a test that lacks something of the machine's (a locale, say): on a
 // developer's machine it is skipped, saying what is missing; under CI it
 // fails, since a test skipped there would check nothing.
-#define SKIP_FOR_LACK_OF(what)                                                                                       \
-    do {                                                                                                             \
-        if (UnderCI())                                                                                               \
-            GTEST_FAIL() << (what) << " is missing, and under CI every test must run";                               \
-        GTEST_SKIP() << (what) << " is missing";                                                                     \
+#define SKIP_FOR_LACK_OF(what)                                                                                         \
+    do {                                                                                                               \
+        if (UnderCI())                                                                                                 \
+            GTEST_FAIL() << (what) << " is missing, and under CI every test must run";                                 \
+        GTEST_SKIP() << (what) << " is missing";                                                                       \
     } while (false)
