@@ -14,12 +14,7 @@ start_xvfb() {
     : >"$display_file"
     Xvfb -displayfd 3 "$@" 3>"$display_file" >>"$log" 2>&1 &
     xvfb=$!
-    for _ in $(seq 100); do
-        [ -s "$display_file" ] && break
-        kill -0 "$xvfb" 2>/dev/null || break
-        sleep 0.1
-    done
-    [ -s "$display_file" ] || { echo "Xvfb did not start"; return 1; }
+    wait_for_start "$xvfb" 10 test -s "$display_file" || { echo "Xvfb did not start"; return 1; }
 }
 
 # A private Xvfb (start_xvfb) for the program to run on, reached by its
@@ -47,12 +42,22 @@ start_window_manager() {
     mkdir -p "$config"
     XDG_CONFIG_HOME=$config openbox >>"$log" 2>&1 &
     wm=$!
-    for _ in $(seq 150); do
-        window_manager_running && return 0
-        kill -0 "$wm" 2>/dev/null || break
-        sleep 0.1
-    done
-    window_manager_running || { echo "openbox did not start on $DISPLAY"; return 1; }
+    wait_for_start "$wm" 15 window_manager_running || { echo "openbox did not start on $DISPLAY"; return 1; }
 }
 
 window_manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
+
+# Waits for a process just started to show that it is up: runs the command
+# every tenth of a second until it succeeds, the seconds run out or the
+# process has ended, and once more at the end.
+#   wait_for_start PID SECONDS command...
+wait_for_start() {
+    local pid=$1 tries=$(($2 * 10))
+    shift 2
+    while [ "$tries" -gt 0 ] && kill -0 "$pid" 2>/dev/null; do
+        "$@" && return 0
+        tries=$((tries - 1))
+        sleep 0.1
+    done
+    "$@"
+}
